@@ -1,0 +1,41 @@
+#include "checker/checker.hpp"
+
+#include "checker/error_report.hpp"
+#include "common/console.hpp"
+
+namespace corvelin {
+
+bool Checker::counted(int first, int last) const {
+  for (int code = first; code <= last; ++code) {
+    if (count(code) != 0) return true;
+  }
+  return false;
+}
+
+void raise(Checker& ck, int message, std::string_view record) {
+  ++ck.error_count;
+  ck.errors.add(message, ck.records_read, record);
+}
+
+void fatal_termination(Checker& ck) {
+  write_summary(ck, false);
+  ck.report.empty();
+  ck.report.line(" ***** Fatal termination ");
+  ck.report.line(" ***** Refer to prior error messages");
+  ck.report.empty();
+  ck.report.flush();
+  throw orv::RunEnd{orv::kEarlyEnd};
+}
+
+StationEntry enter_station(Checker& ck, std::string_view ssn, char type, std::string_view reference) {
+  if (const int index = ck.stations.find(ssn); index != 0) return {index, true};
+  if (ck.stations.full()) {
+    raise(ck, 532, orv::make_card(""));
+    fatal_termination(ck);
+  }
+  return {ck.stations.append(ssn, type, reference), false};
+}
+
+std::string missing_position_text() { return orv::make_card("  NO (*80* OR *81*) CONTROL PT."); }
+
+}  // namespace corvelin

@@ -1,0 +1,105 @@
+#pragma once
+// The run state of the observation-file checker: one instance for the whole
+// run, handed to every pass and check.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "checker/fields.hpp"
+#include "checker/scratch_files.hpp"
+#include "checker/stations.hpp"
+#include "common/agency_list.hpp"
+#include "common/card.hpp"
+#include "common/files.hpp"
+#include "common/report_lines.hpp"
+
+namespace corvelin {
+
+using orv::col;
+using orv::cols;
+using orv::is_blank;
+
+// Families with a pair of working-copy pointers.
+enum class Family { k20, k25, k30, k40, k45, k50, k60, k70, k71, k72, k80, k85, k86, k90, kNone };
+inline constexpr std::size_t kFamilies = static_cast<std::size_t>(Family::kNone);
+
+struct Pointers {
+  int first = 0;  // working-copy number of the family's first stored record
+  int last = 0;   // and of its latest; 0 = none
+};
+
+inline constexpr int kWorkingCopyCapacity = 3000;
+inline constexpr int kLastCode = 90;
+
+struct Checker {
+  // Dialogue
+  std::string input_name;
+  std::string report_name;
+
+  // Files, in their opening order
+  orv::File input;
+  orv::OwnedOutput report_file;
+  orv::ReportLines report;
+  MessageFile messages;
+  orv::File message_file;
+  WorkingCopy working_copy;
+  ErrorList errors;
+  orv::File agency_file;
+  std::optional<orv::AgencyList> agencies;
+
+  // Counters
+  long records_read = 0;
+  long error_count = 0;
+  int page = 0;
+  std::array<long, kLastCode + 1> counts{};  // by record code 1..90
+
+  // Structure pass
+  std::string deck_code = "??";
+  std::string header;   // the deck's header record, once seen
+  std::string project;  // the latest *12* record, once seen
+  int structure_state = 0;
+  bool structure_error = false;
+  bool raised_508 = false;
+  bool continuation_expected = false;
+  bool previous_was_20 = false;
+  bool previous_was_25 = false;
+  int stored = 0;  // the working-copy record number
+  std::array<Pointers, kFamilies> pointers{};
+  // Duplicate keys (code, cc 11-14, cc 15-16, further field) of the stored
+  // records that carry one, by key; and every stored record by cc 7-14.
+  std::unordered_map<std::string, std::vector<int>> duplicate_keys;
+  std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
+
+  // Tables shared by the passes
+  StationTable stations;
+  ObservationSet observation_set;
+  DateRange date_range;
+
+  Pointers& family(Family f) { return pointers[static_cast<std::size_t>(f)]; }
+  long count(int code) const { return code >= 1 && code <= kLastCode ? counts[static_cast<std::size_t>(code)] : 0; }
+  // Some record of a code in first..last has been counted.
+  bool counted(int first, int last) const;
+};
+
+// Appends an error to the error list; the caller's checks go on.
+void raise(Checker& ck, int message, std::string_view record);
+
+// The summary, the two closing notices, and the end of the run.
+[[noreturn]] void fatal_termination(Checker& ck);
+
+// Enters a station, or finds it.  A new station in a full table raises 532
+// and ends the run.  Answers the index and whether the SSN was there before.
+struct StationEntry {
+  int index;
+  bool existed;
+};
+StationEntry enter_station(Checker& ck, std::string_view ssn, char type, std::string_view reference);
+
+// The "NO (*80* OR *81*) CONTROL PT." text that stands for a missing position record.
+std::string missing_position_text();
+
+}  // namespace corvelin

@@ -1,0 +1,88 @@
+#include "checker/driver.hpp"
+
+#include "checker/error_report.hpp"
+#include "checker/record_checks.hpp"
+#include "checker/structure.hpp"
+
+namespace corvelin {
+
+namespace {
+
+constexpr const char* kMessageFileName = "newerror.dir";
+
+void dialogue(Checker& ck, orv::Console& console) {
+  console.line("");
+  console.line(" Welcome to program corvelin v 1.5.1");
+  console.line(" check new format orvantine obs data set (4 digit ssns)");
+  console.line("");
+  console.line(" Enter the orvantine observation file name - ");
+  ck.input_name = orv::file_name_from_answer(console.read_line());
+  console.line(" Enter program output file name -  ");
+  ck.report_name = orv::file_name_from_answer(console.read_line());
+}
+
+// Opens the six files in order.  On a failure the files already open are
+// closed (the report deleted) and false is answered.
+bool open_files(Checker& ck, orv::Console& console) {
+  auto fail = [&](const char* message) {
+    console.line(message);
+    ck.report_file.close_and_delete();
+    return false;
+  };
+  ck.input = orv::open_input(ck.input_name);
+  if (!ck.input) return fail(" error in opening input orvantine file");
+  if (!ck.report_file.create(ck.report_name)) return fail(" error in opening program output file");
+  ck.report.attach(ck.report_file.get());
+  ck.message_file = orv::open_input(kMessageFileName);
+  if (!ck.message_file) return fail(" error in opening direct access error message file");
+  ck.messages = MessageFile(ck.message_file.get());
+  if (!ck.working_copy.open()) return fail(" error in opening direct access output orvantine file");
+  if (!ck.errors.open()) return fail(" error in opening sequential output error file");
+  ck.agency_file = orv::open_input(orv::kAgencyListName);
+  if (!ck.agency_file) return fail(" Fatal error in opening agency contrib.dat file");
+  ck.agencies.emplace(ck.agency_file.get());
+  return true;
+}
+
+template <class Step>
+void read_pass(Checker& ck, Step step) {
+  orv::CardReader reader(ck.input.get(), orv::kCardWidth);
+  reader.rewind();
+  Record rec;
+  while (reader.next(rec)) step(rec);
+}
+
+void structure_error_notice(Checker& ck) {
+  page_header(ck);
+  ck.report.empty();
+  ck.report.line(" input deck had incorrect structure, ");
+  ck.report.line(" context checking not performed");
+  ck.report.empty();
+}
+
+}  // namespace
+
+int run(orv::Console& console) {
+  Checker ck;
+  try {
+    dialogue(ck, console);
+    if (!open_files(ck, console)) return orv::kEarlyEnd;
+    first_page_header(ck);
+    structure_pass(ck);
+    if (ck.structure_error) {
+      structure_error_notice(ck);
+    } else {
+      start_syntax_pass(ck);
+      read_pass(ck, [&](const Record& rec) { syntax_step(ck, rec); });
+      station_usage_check(ck);
+      read_pass(ck, [&](const Record& rec) { cross_check_step(ck, rec); });
+    }
+    const bool complete = write_summary(ck, ck.structure_error);
+    ck.report_file.close();
+    return complete ? orv::kNormalEnd : orv::kEarlyEnd;
+  } catch (const orv::RunEnd& end) {
+    return end.status;
+  }
+}
+
+}  // namespace corvelin

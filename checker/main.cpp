@@ -1,0 +1,6 @@
+#include "checker/driver.hpp"
+
+int main() {
+  orv::Console console;
+  return corvelin::run(console);
+}

@@ -1,0 +1,477 @@
+#include "checker/structure.hpp"
+
+#include "checker/record_checks.hpp"
+
+namespace corvelin {
+
+namespace {
+
+enum DeckState { kBeforeHeader = 0, kInDeck = 1, kAfterTrailer = 2 };
+
+int record_code(const Record& rec) {
+  const char a = col(rec, 8);
+  const char b = col(rec, 9);
+  if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
+  return (a - '0') * 10 + (b - '0');
+}
+
+// An error that stops the syntax and cross-check passes.
+void structure_fault(Checker& ck, int message, const Record& rec) {
+  raise(ck, message, rec);
+  ck.structure_error = true;
+}
+
+// Error 700 behaves three ways; these are the last two.
+void late_in_series(Checker& ck, const Record& rec) {
+  if (!ck.structure_error) structure_fault(ck, 700, rec);
+}
+void late_in_positions(Checker& ck, const Record& rec) { raise(ck, 700, rec); }
+
+bool same(const Record& a, std::string_view b, int first, int last) {
+  return cols(a, first, last) == cols(b, first, last);
+}
+
+// The duplicate key: code, cc 11-14, cc 15-16 and the further station field.
+std::string duplicate_key(const Record& rec, int code) {
+  std::string key = std::string(cols(rec, 8, 9)) + std::string(cols(rec, 11, 16));
+  if (code >= 50 && code <= 59) return key + std::string(cols(rec, 46, 49));
+  if (code >= 20 && code <= 69 && !(code >= 25 && code <= 28)) return key + std::string(cols(rec, 51, 54));
+  return key + "    ";
+}
+
+// Writes the record as the next working-copy record and moves the family's
+// pointers.  The 3001st record ends the run.
+int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
+  if (ck.stored >= kWorkingCopyCapacity) fatal_termination(ck);
+  const int number = ++ck.stored;
+  ck.working_copy.write(number, rec);
+  if (family != Family::kNone) {
+    Pointers& p = ck.family(family);
+    if (sets_first && p.first == 0) p.first = number;
+    p.last = number;
+  }
+  const int code = record_code(rec);
+  if (with_key) ck.duplicate_keys[duplicate_key(rec, code)].push_back(number);
+  ck.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
+  return number;
+}
+
+// Stored records of the family with the same duplicate key, in order.
+const std::vector<int>& key_candidates(Checker& ck, const Record& rec, Family family) {
+  static const std::vector<int> none;
+  if (ck.family(family).first == 0) return none;
+  const auto found = ck.duplicate_keys.find(duplicate_key(rec, record_code(rec)));
+  return found == ck.duplicate_keys.end() ? none : found->second;
+}
+
+enum class Duplicate { kNone, kExact, kOtherContent };
+
+// The first candidate identical in cc 7-16 decides.
+Duplicate duplicate_search(Checker& ck, const Record& rec, Family family) {
+  for (int number : key_candidates(ck, rec, family)) {
+    const std::string stored = ck.working_copy.read(number);
+    if (same(rec, stored, 7, 16)) {
+      return same(rec, stored, 17, 80) ? Duplicate::kExact : Duplicate::kOtherContent;
+    }
+  }
+  return Duplicate::kNone;
+}
+
+// An exact duplicate is reported and dropped; the same key with other
+// content is reported and stored, without its key.
+void general_duplicate_rule(Checker& ck, const Record& rec, Family family, int exact_error) {
+  switch (duplicate_search(ck, rec, family)) {
+    case Duplicate::kExact:
+      raise(ck, exact_error, rec);
+      break;
+    case Duplicate::kOtherContent:
+      raise(ck, 323, rec);
+      store(ck, rec, family, false);
+      break;
+    case Duplicate::kNone:
+      store(ck, rec, family, true);
+      break;
+  }
+}
+
+// A stored record with the same key identical in cc 7-80.
+bool identical_to_stored(Checker& ck, const Record& rec, Family family) {
+  for (int number : key_candidates(ck, rec, family)) {
+    if (same(rec, ck.working_copy.read(number), 7, 80)) return true;
+  }
+  return false;
+}
+
+// Stored records of the family range identical in cc 7-14 (same code and SSN).
+std::vector<int> same_code_and_ssn(Checker& ck, const Record& rec, Family family) {
+  std::vector<int> numbers;
+  const Pointers range = ck.family(family);
+  if (range.first == 0) return numbers;
+  const auto found = ck.by_code_and_ssn.find(std::string(cols(rec, 7, 14)));
+  if (found == ck.by_code_and_ssn.end()) return numbers;
+  for (int number : found->second) {
+    if (number >= range.first && number <= range.last) numbers.push_back(number);
+  }
+  return numbers;
+}
+
+// ---- Header and trailer ----------------------------------------------------
+
+void header_step(Checker& ck, const Record& rec) {
+  const char c8 = col(rec, 8);
+  const char c9 = col(rec, 9);
+  const bool c8_letter = c8 >= 'A' && c8 <= 'Z';
+  if (!c8_letter || !((c9 >= 'A' && c9 <= 'Z') || (c9 >= '0' && c9 <= '9'))) raise(ck, 316, rec);
+  const auto survey = cols(rec, 11, 14);
+  if (survey != "HZTL" && survey != "GEOM") raise(ck, 300, rec);
+  const auto kind = cols(rec, 15, 18);
+  if (kind != "OBS " && kind != "CBLO" && kind != "VECT") raise(ck, 301, rec);
+  if (!ck.agencies->contains(cols(rec, 19, 24))) raise(ck, 302, rec);
+  if (!is_blank(cols(rec, 67, 72))) raise(ck, 649, rec);
+  if (is_blank(cols(rec, 73, 80))) {
+    raise(ck, 303, rec);
+  } else {
+    const auto century = cols(rec, 73, 74);
+    if (century != "19" && century != "18" && century != "20") {
+      raise(ck, 312, rec);
+    } else if (const int message = date_error(cols(rec, 75, 80), 303, nullptr); message != 0) {
+      raise(ck, message, rec);
+    }
+  }
+  ck.header = rec;
+  store(ck, rec, Family::kNone, false);
+}
+
+void trailer_step(Checker& ck, const Record& rec) {
+  if (ck.count(80) == 0 && ck.count(81) == 0) raise(ck, 522, rec);
+  if (ck.count(90) == 0) raise(ck, 523, rec);
+  store(ck, rec, Family::kNone, false);
+}
+
+// ---- Family rules ------------------------------------------------------------
+
+void project_rule(Checker& ck, const Record& rec, int code) {
+  switch (code) {
+    case 10: {
+      const bool misplaced = ck.counted(10, 90);
+      if (misplaced) structure_fault(ck, 506, rec);
+      if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
+      if (!misplaced) store(ck, rec, Family::kNone, false);
+      break;
+    }
+    case 11: {
+      const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
+      if (misplaced) {
+        structure_fault(ck, 507, rec);
+        ck.continuation_expected = false;
+      }
+      if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
+      if (!misplaced) store(ck, rec, Family::kNone, false);
+      break;
+    }
+    case 12: {
+      ck.project = rec;
+      bool misplaced = true;
+      if (ck.count(10) == 0) structure_fault(ck, 507, rec);
+      else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
+      else misplaced = false;
+      check_project_record(ck, rec);
+      if (!misplaced) store(ck, rec, Family::kNone, false);
+      break;
+    }
+    case 13: {
+      const bool late = ck.counted(20, 90);
+      if (late) structure_fault(ck, 700, rec);
+      check_datum_record(ck, rec);
+      if (!late) store(ck, rec, Family::kNone, false);
+      break;
+    }
+  }
+}
+
+// A *22*: the general search, then the same direction as a stored *20*.
+void direction_continuation_duplicates(Checker& ck, const Record& rec) {
+  switch (duplicate_search(ck, rec, Family::k20)) {
+    case Duplicate::kExact:
+      raise(ck, 65, rec);
+      return;
+    case Duplicate::kOtherContent:
+      raise(ck, 323, rec);
+      store(ck, rec, Family::k20, false);
+      return;
+    case Duplicate::kNone:
+      break;
+  }
+  const std::string parent_key = "20" + duplicate_key(rec, 22).substr(2);
+  if (const auto found = ck.duplicate_keys.find(parent_key); found != ck.duplicate_keys.end()) {
+    for (int number : found->second) {
+      if (same(rec, ck.working_copy.read(number), 64, 72)) {
+        raise(ck, 472, rec);
+        return;
+      }
+    }
+  }
+  store(ck, rec, Family::k20, true);
+}
+
+void direction_rule(Checker& ck, const Record& rec, int code) {
+  if (code == 20) {
+    if (ck.continuation_expected) {
+      structure_fault(ck, 511, rec);
+      ck.continuation_expected = false;
+    }
+    if (ck.previous_was_20) raise(ck, 368, rec);
+    if (ck.counted(25, 90)) structure_fault(ck, 509, rec);
+    else general_duplicate_rule(ck, rec, Family::k20, 41);
+    ck.previous_was_20 = true;
+    ck.continuation_expected = col(rec, 25) == '1';
+    return;
+  }
+  ck.previous_was_20 = false;
+  if (code == 22 && ck.continuation_expected) structure_fault(ck, 511, rec);
+  ck.continuation_expected = false;
+  if (ck.count(20) == 0) structure_fault(ck, 510, rec);
+  else if (ck.counted(25, 90)) late_in_series(ck, rec);
+  else if (code == 21) store(ck, rec, Family::k20, false, false);
+  else direction_continuation_duplicates(ck, rec);
+}
+
+void occupation_rule(Checker& ck, const Record& rec, int code) {
+  if (code == 25) {
+    if (ck.previous_was_25) {
+      raise(ck, 526, rec);
+    } else if (ck.continuation_expected) {
+      raise(ck, 528, rec);
+      raise(ck, 525, rec);
+    } else if (ck.counted(30, 90)) {
+      raise(ck, 525, rec);
+    } else if (identical_to_stored(ck, rec, Family::k25)) {
+      raise(ck, 527, rec);
+    } else {
+      store(ck, rec, Family::k25, true);
+    }
+    ck.previous_was_25 = true;
+    ck.continuation_expected = false;
+    return;
+  }
+  ck.previous_was_25 = false;
+  if (ck.count(25) == 0) raise(ck, 529, rec);
+  else if (ck.counted(30, 90)) late_in_series(ck, rec);
+  else if (code == 27 && identical_to_stored(ck, rec, Family::k25)) raise(ck, 530, rec);
+  else store(ck, rec, Family::k25, true);
+}
+
+// The 30-, 40- and 45-series share one shape: a parent whose later families
+// are an S error, a plain continuation, and a continuation with a duplicate
+// search.
+struct SeriesRule {
+  int parent;
+  Family family;
+  int later_from;       // codes later_from..90 must not have been counted
+  int late_parent;      // S error of a parent after a later family
+  int missing_parent;   // S error of a continuation without parent
+  int open_continuation;  // S error of a record met while a continuation is expected
+  int parent_exact;     // exact-duplicate errors of the parent and the second record
+  int second_exact;
+};
+
+constexpr SeriesRule kAngles = {30, Family::k30, 40, 512, 513, 514, 82, 94};
+constexpr SeriesRule kVerticals = {40, Family::k40, 45, 515, 516, 517, 107, 112};
+constexpr SeriesRule kHeights = {45, Family::k45, 50, 534, 535, 536, 538, 539};
+
+void series_rule(Checker& ck, const Record& rec, int code, const SeriesRule& rule) {
+  const int offset = code - rule.parent;
+  if (offset == 0) {
+    // Only the 40-series parent looks at a continuation left open.
+    if (rule.parent == 40 && ck.continuation_expected) {
+      structure_fault(ck, rule.open_continuation, rec);
+      ck.continuation_expected = false;
+    }
+    if (ck.counted(rule.later_from, 90)) structure_fault(ck, rule.late_parent, rec);
+    general_duplicate_rule(ck, rec, rule.family, rule.parent_exact);
+    ck.continuation_expected = col(rec, 25) == '1';
+    return;
+  }
+  if (offset == 2 && ck.continuation_expected) structure_fault(ck, rule.open_continuation, rec);
+  ck.continuation_expected = false;
+  if (ck.count(rule.parent) == 0) structure_fault(ck, rule.missing_parent, rec);
+  else if (ck.counted(rule.later_from, 90)) late_in_series(ck, rec);
+  else if (offset == 1) store(ck, rec, rule.family, false);
+  else general_duplicate_rule(ck, rec, rule.family, rule.second_exact);
+}
+
+void distance_rule(Checker& ck, const Record& rec, int code) {
+  if (ck.counted(60, 90)) structure_fault(ck, 518, rec);
+  int exact_error = 0;
+  switch (code) {
+    case 50: exact_error = 143; break;
+    case 51: exact_error = 155; break;
+    case 52: exact_error = 173; break;
+    case 53: exact_error = 182; break;
+    case 54: exact_error = 189; break;
+    case 55:
+      ck.continuation_expected = false;
+      store(ck, rec, Family::k50, true);
+      return;
+    default:
+      return;  // 56-59: counted, never stored
+  }
+  if (code <= 52 && ck.continuation_expected) structure_fault(ck, 519, rec);
+  ck.continuation_expected = code == 50 && col(rec, 15) == '1';
+  if (identical_to_stored(ck, rec, Family::k50)) raise(ck, exact_error, rec);
+  else store(ck, rec, Family::k50, true);
+}
+
+void sixty_rule(Checker& ck, const Record& rec, int code) {
+  if (ck.counted(70, 90)) structure_fault(ck, 520, rec);
+  general_duplicate_rule(ck, rec, Family::k60, code == 60 ? 204 : 214);
+}
+
+void code_table_rule(Checker& ck, const Record& rec, int code) {
+  if (ck.counted(80, 90)) structure_fault(ck, 521, rec);
+  const Family family = code == 70 ? Family::k70 : code == 71 ? Family::k71 : Family::k72;
+  const int identical_error = code == 70 ? 220 : code == 71 ? 473 : 482;
+  bool duplicate = false;
+  const Pointers range = ck.family(family);
+  if (range.first != 0) {
+    ck.working_copy.scan(range.first, range.last, [&](int, std::string_view stored) {
+      if (!same(rec, stored, 8, 9) || !same(rec, stored, 11, 13)) return true;
+      if (same(rec, stored, 14, 80)) {
+        raise(ck, identical_error, rec);
+        duplicate = true;
+      } else if (code == 71) {
+        raise(ck, 475, rec);
+      } else if (code == 72) {
+        raise(ck, 481, rec);
+      } else if (col(stored, 14) != '8') {
+        raise(ck, 329, rec);
+      }
+      return true;
+    });
+  }
+  if (!duplicate) store(ck, rec, family, false);
+  enter_code_table(ck, rec, code);
+}
+
+void position_rule(Checker& ck, const Record& rec, int code) {
+  if (ck.count(90) != 0) late_in_positions(ck, rec);
+  const bool auxiliary = code == 82;
+  const StationEntry entry = enter_station(ck, cols(rec, 11, 14), auxiliary ? kAuxiliary : kControl,
+                                           auxiliary ? cols(rec, 51, 54) : std::string_view("    "));
+  if (!entry.existed) {
+    ck.stations.at(entry.index).position_record = store(ck, rec, Family::k80, false);
+  } else {
+    bool identical = false;
+    for (int number : same_code_and_ssn(ck, rec, Family::k80)) {
+      if (same(rec, ck.working_copy.read(number), 15, 80)) {
+        raise(ck, code == 80 ? 252 : code == 81 ? 264 : 270, rec);
+        identical = true;
+      } else {
+        raise(ck, auxiliary ? 332 : 330, rec);
+      }
+    }
+    if (!identical) store(ck, rec, Family::k80, false);
+  }
+  check_position_record(ck, rec, code);
+}
+
+void position_annex_rule(Checker& ck, const Record& rec, int code) {
+  if (ck.count(90) != 0) {
+    late_in_positions(ck, rec);
+    return;
+  }
+  const Family family = code <= 84 ? Family::k80 : code == 85 ? Family::k85 : Family::k86;
+  const int index = code - 83;
+  constexpr int kIdentical[] = {279, 284, 294, 450};
+  constexpr int kDifferent[] = {333, 334, 335, 451};
+  bool identical = false;
+  for (int number : same_code_and_ssn(ck, rec, family)) {
+    if (same(rec, ck.working_copy.read(number), 15, 80)) {
+      raise(ck, kIdentical[index], rec);
+      identical = true;
+    } else {
+      raise(ck, kDifferent[index], rec);
+    }
+  }
+  if (!identical) store(ck, rec, family, false);
+}
+
+void ninety_rule(Checker& ck, const Record& rec) {
+  if (ck.count(80) == 0 && ck.count(81) == 0) {
+    structure_fault(ck, 522, rec);
+    return;
+  }
+  for (int number : same_code_and_ssn(ck, rec, Family::k90)) {
+    if (same(rec, ck.working_copy.read(number), 15, 80)) {
+      raise(ck, 298, rec);
+      return;
+    }
+  }
+  store(ck, rec, Family::k90, false);
+}
+
+// Codes the structure pass knows; any other data record is passed over.
+bool handled(int code) {
+  return (code >= 10 && code <= 13) || (code >= 20 && code <= 22) || (code >= 25 && code <= 28) ||
+         (code >= 30 && code <= 32) || (code >= 40 && code <= 42) || (code >= 45 && code <= 47) ||
+         (code >= 50 && code <= 61) || (code >= 70 && code <= 72) || (code >= 80 && code <= 86) ||
+         code == 90;
+}
+
+void structure_step(Checker& ck, const Record& rec, int code) {
+  if (code != 10 && code != 11 && code != 12 && (ck.count(10) == 0 || ck.count(12) == 0) && !ck.raised_508) {
+    structure_fault(ck, 508, rec);
+    ck.raised_508 = true;
+  }
+  if (!handled(code)) return;
+  if (code <= 13) project_rule(ck, rec, code);
+  else if (code <= 22) direction_rule(ck, rec, code);
+  else if (code <= 28) occupation_rule(ck, rec, code);
+  else if (code <= 32) series_rule(ck, rec, code, kAngles);
+  else if (code <= 42) series_rule(ck, rec, code, kVerticals);
+  else if (code <= 47) series_rule(ck, rec, code, kHeights);
+  else if (code <= 59) distance_rule(ck, rec, code);
+  else if (code <= 61) sixty_rule(ck, rec, code);
+  else if (code <= 72) code_table_rule(ck, rec, code);
+  else if (code <= 82) position_rule(ck, rec, code);
+  else if (code <= 86) position_annex_rule(ck, rec, code);
+  else ninety_rule(ck, rec);
+  ++ck.counts[static_cast<std::size_t>(code)];
+}
+
+}  // namespace
+
+void structure_pass(Checker& ck) {
+  orv::CardReader reader(ck.input.get(), orv::kCardWidth);
+  Record rec = orv::make_card("");
+  Record last = rec;
+  while (reader.next(rec)) {
+    last = rec;
+    ++ck.records_read;
+    const int code = record_code(rec);
+    const bool data_record = code >= 0;
+    if (ck.structure_state == kAfterTrailer) {
+      structure_fault(ck, 504, rec);
+      break;
+    }
+    if (ck.structure_state == kBeforeHeader) {
+      if (data_record) {
+        structure_fault(ck, 505, rec);
+        continue;
+      }
+      header_step(ck, rec);
+      ck.deck_code = std::string(cols(rec, 8, 9));
+      ck.structure_state = kInDeck;
+    } else if (data_record) {
+      structure_step(ck, rec, code);
+    } else if (cols(rec, 8, 9) == ck.deck_code) {
+      trailer_step(ck, rec);
+      ck.structure_state = kAfterTrailer;
+    } else {
+      structure_fault(ck, 313, rec);
+    }
+  }
+  if (ck.structure_state != kAfterTrailer) raise(ck, 524, last);
+}
+
+}  // namespace corvelin

@@ -1,0 +1,26 @@
+#include "common/agency_list.hpp"
+
+#include "common/card.hpp"
+
+namespace orv {
+
+bool AgencyList::contains(std::string_view code) {
+  if (code.size() != 6 || is_blank(code)) return false;
+  const std::string key(code);
+  if (const auto known = answers_.find(key); known != answers_.end()) return known->second;
+  const bool found = search_file(code);
+  answers_.emplace(key, found);
+  return found;
+}
+
+bool AgencyList::search_file(std::string_view code) {
+  CardReader reader(file_, kCardWidth);
+  reader.rewind();
+  std::string line;
+  while (reader.next(line)) {
+    if (cols(line, 2, 7) == code) return true;
+  }
+  return false;
+}
+
+}  // namespace orv

@@ -1,0 +1,32 @@
+#include "common/report_lines.hpp"
+
+#include <cstdarg>
+
+namespace orv {
+
+void ReportLines::line(std::string_view text) {
+  if (file_ == nullptr) return;
+  const auto end = text.find_last_not_of(' ');
+  const auto kept = end == std::string_view::npos ? 0 : end + 1;
+  std::fwrite(text.data(), 1, kept, file_);
+  std::fputc('\n', file_);
+}
+
+void ReportLines::flush() {
+  if (file_ != nullptr) std::fflush(file_);
+}
+
+std::string format(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  va_list copy;
+  va_copy(copy, args);
+  const int size = std::vsnprintf(nullptr, 0, fmt, copy);
+  va_end(copy);
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, fmt, args);
+  va_end(args);
+  return text;
+}
+
+}  // namespace orv

@@ -1,0 +1,30 @@
+#pragma once
+// Report files: one line per call, carriage control in column 1 written by
+// the caller.  Trailing blanks carry nothing in a report and are trimmed, so
+// a blank line is always written empty.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+class ReportLines {
+ public:
+  ReportLines() = default;
+  explicit ReportLines(std::FILE* file) : file_(file) {}
+  void attach(std::FILE* file) { file_ = file; }
+  bool is_open() const { return file_ != nullptr; }
+
+  void line(std::string_view text);
+  void empty() { line({}); }
+  void flush();
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+// printf-style formatting into a std::string, for report and console lines.
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace orv
