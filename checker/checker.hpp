@@ -75,6 +75,8 @@ struct Checker {
   std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
 
   // Tables shared by the passes
+  std::vector<std::string> instrument_codes;  // cc 11-13 of the *70* records, at most 99
+  std::vector<std::string> antenna_codes;     // cc 11-13 of the *71*/*72* records, at most 99
   StationTable stations;
   ObservationSet observation_set;
   DateRange date_range;
