@@ -81,6 +81,9 @@ struct Checker {
   ObservationSet observation_set;
   DateRange date_range;
 
+  bool is_instrument_code(std::string_view code) const;  // in the *70* code table
+  bool is_antenna_code(std::string_view code) const;     // in the *71*/*72* code table
+
   Pointers& family(Family f) { return pointers[static_cast<std::size_t>(f)]; }
   long count(int code) const { return code >= 1 && code <= kLastCode ? counts[static_cast<std::size_t>(code)] : 0; }
   // Some record of a code in first..last has been counted.
