@@ -35,6 +35,13 @@ struct Pointers {
 inline constexpr int kWorkingCopyCapacity = 3000;
 inline constexpr int kLastCode = 90;
 
+// The 80-series records of the working copy as the cross-check pass looks
+// them up, gathered in one reading of the copy.
+struct PositionIndex {
+  std::unordered_map<std::string, std::vector<std::string>> stations_by_position;  // cc 45-69 -> cc 7-14
+  std::unordered_map<std::string, std::vector<int>> elevation_records;            // *83* by SSN
+};
+
 struct Checker {
   // Dialogue
   std::string input_name;
@@ -80,6 +87,7 @@ struct Checker {
   StationTable stations;
   ObservationSet observation_set;
   DateRange date_range;
+  std::optional<PositionIndex> position_index;  // built by the cross-check pass
 
   bool is_instrument_code(std::string_view code) const;  // in the *70* code table
   bool is_antenna_code(std::string_view code) const;     // in the *71*/*72* code table
