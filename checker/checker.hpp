@@ -46,6 +46,13 @@ struct ObservationGroup {
 };
 inline constexpr int kLastCode = 90;
 
+// The 80-series records of the working copy as the cross-check pass looks
+// them up, gathered in one reading of the copy.
+struct PositionIndex {
+  std::unordered_map<std::string, std::vector<std::string>> stations_by_position;  // cc 45-69 -> cc 7-14
+  std::unordered_map<std::string, std::vector<int>> elevation_records;            // *83* by SSN
+};
+
 struct Checker {
   // Dialogue
   std::string input_name;
@@ -92,6 +99,7 @@ struct Checker {
   ObservationSet observation_set;
   ObservationGroup group;
   DateRange date_range;
+  std::optional<PositionIndex> position_index;  // built by the cross-check pass
 
   bool is_instrument_code(std::string_view code) const;  // in the *70* code table
   bool is_antenna_code(std::string_view code) const;     // in the *71*/*72* code table

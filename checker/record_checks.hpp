@@ -28,5 +28,11 @@ void start_syntax_pass(Checker& ck);
 void station_usage_check(Checker& ck);
 // The cross-check pass: one record, by its code
 void cross_check_step(Checker& ck, const Record& rec);
+// The checks it runs
+void observation_to_station_check(Checker& ck, const Record& obs);  // 20-series to 60-series
+void position_record_check(Checker& ck, const Record& rec);          // *80*, *81*
+void auxiliary_station_check(Checker& ck, const Record& rec);        // *82*
+void elevation_record_check(Checker& ck, const Record& rec);         // *83*
+void control_position_check(Checker& ck, const Record& rec);         // *84*, *85*
 
 }  // namespace corvelin

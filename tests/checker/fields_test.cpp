@@ -72,6 +72,42 @@ TEST(DateField, RangeTakesTheCenturyOfTheNearerEnd) {
   EXPECT_EQ(date_error("100101", 21, nullptr), 0);   // no range test
 }
 
+TEST(DateField, ABlankYearAlwaysComesWithABlankBeforeANonBlank) {
+  const DateRange range{1920, 2004};
+  // base + 2 cannot be reached: a blank year is followed by a non-blank,
+  // or the whole date is blank.
+  EXPECT_EQ(date_error("  0101", 21, &range), 22);
+  EXPECT_EQ(date_error("  01  ", 21, &range), 22);
+  EXPECT_EQ(date_error("9     ", 21, &range), 24);
+}
+
+TEST(DateField, DaysAtTheEndOfEachShortMonth) {
+  const DateRange range{1920, 2004};
+  EXPECT_EQ(date_error("970630", 21, &range), 0);
+  EXPECT_EQ(date_error("970631", 21, &range), 29);
+  EXPECT_EQ(date_error("970930", 21, &range), 0);
+  EXPECT_EQ(date_error("970931", 21, &range), 29);
+  EXPECT_EQ(date_error("971131", 21, &range), 29);
+  EXPECT_EQ(date_error("970431", 21, &range), 29);
+  EXPECT_EQ(date_error("971231", 21, &range), 0);
+  EXPECT_EQ(date_error("000229", 21, &range), 0);  // 2000: divisible by 4
+  EXPECT_EQ(date_error("970228", 21, &range), 0);
+}
+
+TEST(DateField, ARangeOverAnotherCentury) {
+  const DateRange range{1850, 1949};
+  EXPECT_EQ(date_error("49    ", 121, &range), 0);    // 1949
+  EXPECT_EQ(date_error("50    ", 121, &range), 0);    // equally near: 1850
+  EXPECT_EQ(date_error("99    ", 121, &range), 0);    // nearer 50: 1899
+  EXPECT_EQ(date_error("00    ", 121, &range), 0);    // nearer 49: 1900
+  EXPECT_EQ(date_error("49    ", 372, &range), 0);
+  const DateRange late{1999, 2001};
+  EXPECT_EQ(date_error("98    ", 372, &late), 834);  // 1998
+  EXPECT_EQ(date_error("02    ", 372, &late), 834);  // 2002
+  EXPECT_EQ(date_error("99    ", 372, &late), 0);
+  EXPECT_EQ(date_error("01    ", 372, &late), 0);
+}
+
 TEST(StationName, FirstFailingRule) {
   EXPECT_EQ(station_name_error(std::string(30, ' '), 224), 224);
   EXPECT_EQ(station_name_error("ROCK 2 RM/3=A+B.C-D           ", 224), 0);
@@ -79,6 +115,10 @@ TEST(StationName, FirstFailingRule) {
   EXPECT_EQ(station_name_error(" ROCK                         ", 224), 225);
   EXPECT_EQ(station_name_error("ROCK  HILL                    ", 224), 226);
   EXPECT_EQ(station_name_error("ROCK HILL  2                  ", 267), 269);
+  EXPECT_EQ(station_name_error(" rock                         ", 358), 331);  // characters before the blank
+  EXPECT_EQ(station_name_error("ROCK HILL 2 X                 ", 358), 0);  // trailing blanks
+  EXPECT_EQ(station_name_error("ROCK HILL 2                  X", 358), 360);
+  EXPECT_EQ(station_name_error("ROCK\tHILL                     ", 358), 331);
 }
 
 TEST(Latitude, BoundariesAndIndependentParts) {
@@ -93,6 +133,10 @@ TEST(Latitude, BoundariesAndIndependentParts) {
   EXPECT_EQ(latitude_errors("3859595999 ", 227), Errors{});      // 59.59990 s
   EXPECT_EQ(latitude_errors("3859600000 ", 227), Errors{234});   // 60 seconds
   EXPECT_EQ(latitude_errors("9960600000 ", 227), (Errors{230, 232, 234}));
+  EXPECT_EQ(latitude_errors("3859-100000", 227), Errors{234});   // negative seconds
+  EXPECT_EQ(latitude_errors("00000000000", 227), Errors{});
+  EXPECT_EQ(latitude_errors("385905.5   ", 227), Errors{});      // a written point
+  EXPECT_EQ(latitude_errors("AB  00     ", 227), Errors{228});   // blank tests first
 }
 
 TEST(Longitude, BoundariesAndIndependentParts) {
@@ -105,6 +149,10 @@ TEST(Longitude, BoundariesAndIndependentParts) {
   EXPECT_EQ(longitude_errors("07760012345 ", 236), Errors{241});
   EXPECT_EQ(longitude_errors("0773012-345 ", 236), Errors{242});
   EXPECT_EQ(longitude_errors("07730600000 ", 236), Errors{243});
+  EXPECT_EQ(longitude_errors("07730-100000", 236), Errors{243});   // negative seconds
+  EXPECT_EQ(longitude_errors("0773000    1", 236), Errors{242});   // blank between digits
+  EXPECT_EQ(longitude_errors("077300 12345", 236), Errors{237});   // blank in the seventh column
+  EXPECT_EQ(longitude_errors("3606060xxxxx", 236), (Errors{239, 241, 242}));
 }
 
 TEST(TimeField, HoursMinutesAndZone) {
@@ -131,6 +179,13 @@ TEST(AngleField, NineAndEightColumns) {
   EXPECT_EQ(angle_errors("09100000", 98, {90, 0, true}), Errors{101});
   EXPECT_EQ(angle_errors("18000000", 98, {179, 327, true}), Errors{327});
   EXPECT_EQ(angle_errors("17959599", 98, {179, 327, true}), Errors{});
+  EXPECT_EQ(angle_errors("1203A00  ", 33), Errors{37});
+  EXPECT_EQ(angle_errors("12030-100", 33), Errors{40});         // negative seconds
+  EXPECT_EQ(angle_errors("12030599", 98, {90, 0, true}), Errors{101});
+  EXPECT_EQ(angle_errors("09030599", 98, {90, 0, true}), Errors{});
+  EXPECT_EQ(angle_errors("09030600", 98, {90, 0, true}), Errors{105});  // 60.0 seconds
+  EXPECT_EQ(angle_errors("X6A6A6A6A", 33), (Errors{35, 37, 39}));
+  EXPECT_EQ(angle_errors("        ", 195, {359, 0, false}), (Errors{197, 199}));  // no blank tests
 }
 
 }  // namespace
