@@ -78,29 +78,17 @@ struct Rule {
   Predicate blank_exemption = nullptr;  // a blank field passes when this holds
   Predicate code_exemption = nullptr;   // the code-table test is lifted when this holds
 
-  constexpr Rule optional() const {
+  constexpr Rule optional() const { return with<&Rule::skip_blank>(true); }
+  constexpr Rule when(Predicate p) const { return with<&Rule::condition>(p); }
+  constexpr Rule unless(Predicate p) const { return with<&Rule::exemption>(p); }
+  constexpr Rule blank_allowed_when(Predicate p) const { return with<&Rule::blank_exemption>(p); }
+  constexpr Rule any_code_when(Predicate p) const { return with<&Rule::code_exemption>(p); }
+
+  // A copy with one member changed.
+  template <auto Member, class Value>
+  constexpr Rule with(Value value) const {
     Rule r = *this;
-    r.skip_blank = true;
-    return r;
-  }
-  constexpr Rule when(Predicate p) const {
-    Rule r = *this;
-    r.condition = p;
-    return r;
-  }
-  constexpr Rule unless(Predicate p) const {
-    Rule r = *this;
-    r.exemption = p;
-    return r;
-  }
-  constexpr Rule blank_allowed_when(Predicate p) const {
-    Rule r = *this;
-    r.blank_exemption = p;
-    return r;
-  }
-  constexpr Rule any_code_when(Predicate p) const {
-    Rule r = *this;
-    r.code_exemption = p;
+    r.*Member = value;
     return r;
   }
 };
@@ -120,9 +108,7 @@ constexpr Rule rule(int first, int last, Test test, int error, int second = 0) {
 constexpr Rule station(int first, int error) { return rule(first, first + 3, Test::kEnterStation, error); }
 constexpr Rule digits(int first, int last, int error) { return rule(first, last, Test::kDigits, error); }
 constexpr Rule each_of(int first, int last, std::string_view set, int first_error) {
-  Rule r = rule(first, last, Test::kEachOf, first_error);
-  r.set = set;
-  return r;
+  return rule(first, last, Test::kEachOf, first_error).with<&Rule::set>(set);
 }
 constexpr Rule one_of(int column, std::string_view set, int error) { return each_of(column, column, set, error); }
 constexpr Rule blank_or_capitals(int first, int last, int error) {
@@ -131,32 +117,25 @@ constexpr Rule blank_or_capitals(int first, int last, int error) {
 constexpr Rule blank(int first, int last, int error) { return rule(first, last, Test::kBlank, error); }
 constexpr Rule not_blank(int first, int last, int error) { return rule(first, last, Test::kNotBlank, error); }
 constexpr Rule numeric(int first, int last, int decimals, int error) {
-  Rule r = rule(first, last, Test::kNumeric, error);
-  r.decimals = decimals;
-  return r;
+  return rule(first, last, Test::kNumeric, error).with<&Rule::decimals>(decimals);
 }
 constexpr Rule filled_numeric(int first, int last, int decimals, int blank_error, int numeric_error) {
-  Rule r = rule(first, last, Test::kFilledNumeric, blank_error, numeric_error);
-  r.decimals = decimals;
-  return r;
+  return rule(first, last, Test::kFilledNumeric, blank_error, numeric_error).with<&Rule::decimals>(decimals);
 }
 constexpr Rule date(int first, int last, int base) { return rule(first, last, Test::kDate, base); }
 constexpr Rule time(int first, int last, int base) { return rule(first, last, Test::kTime, base); }
 constexpr Rule hour_minute(int first, int last, int error) { return rule(first, last, Test::kHourMinute, error); }
 constexpr Rule cbl_time(int first, int last, int base) { return rule(first, last, Test::kCblTime, base); }
 constexpr Rule angle(int first, int last, int base, AngleRules rules = {}) {
-  Rule r = rule(first, last, Test::kAngle, base);
-  r.angle = rules;
-  return r;
+  return rule(first, last, Test::kAngle, base).with<&Rule::angle>(rules);
 }
 // The kind of angle is the column after the field: "E" or "D" a vertical
 // angle (degrees to 90), "Z" a zenith distance (degrees to 179, error
 // `zenith_error`).  Without a valid kind the field is not tested, or tested
 // with no limit.
 constexpr Rule vertical_angle(int first, int last, int base, int zenith_error, bool unlimited_without_kind) {
-  Rule r = rule(first, last, Test::kVerticalAngle, base, zenith_error);
-  r.unlimited_without_kind = unlimited_without_kind;
-  return r;
+  return rule(first, last, Test::kVerticalAngle, base, zenith_error)
+      .with<&Rule::unlimited_without_kind>(unlimited_without_kind);
 }
 constexpr Rule instrument(int first, int last, int digits_error, int table_error) {
   return rule(first, last, Test::kInstrumentCode, digits_error, table_error);
@@ -166,9 +145,7 @@ constexpr Rule antenna(int first, int last, int digits_error, int table_error) {
 }
 constexpr Rule agency(int first, int last, int error) { return rule(first, last, Test::kAgencyCode, error); }
 constexpr Rule differ(int first, int last, int other, int error) {
-  Rule r = rule(first, last, Test::kDiffer, error);
-  r.other = other;
-  return r;
+  return rule(first, last, Test::kDiffer, error).with<&Rule::other>(other);
 }
 constexpr Rule group_station(int error) { return rule(11, 14, Test::kGroupStation, error); }
 constexpr Rule set_standpoint(int error) { return rule(11, 14, Test::kSetStandpoint, error); }
@@ -179,38 +156,18 @@ constexpr Rule expected_count(int first, int last, int error) {
   return rule(first, last, Test::kExpectedCount, error);
 }
 constexpr Rule listed_station(int blank_error, int digits_error, int table_error) {
-  Rule r = rule(11, 14, Test::kListedStation, blank_error, digits_error);
-  r.third = table_error;
-  return r;
+  return rule(11, 14, Test::kListedStation, blank_error, digits_error).with<&Rule::third>(table_error);
 }
-constexpr Rule custom(CustomTest test) {
-  Rule r;
-  r.custom = test;
-  return r;
-}
+constexpr Rule custom(CustomTest test) { return Rule{}.with<&Rule::custom>(test); }
 
 // The updates: standpoint in cc 11-14; the other station(s) where told.
-constexpr Rule direction_update() {
-  Rule r = rule(0, 0, Test::kUpdate, 0);
-  r.update = Update::kDirection;
-  return r;
+constexpr Rule update(Update kind, int forepoint = 0) {
+  return rule(0, 0, Test::kUpdate, 0).with<&Rule::update>(kind).with<&Rule::other>(forepoint);
 }
-constexpr Rule angle_update() {
-  Rule r = rule(0, 0, Test::kUpdate, 0);
-  r.update = Update::kAngle;
-  return r;
-}
-constexpr Rule distance_update(int forepoint) {
-  Rule r = rule(0, 0, Test::kUpdate, 0);
-  r.update = Update::kDistance;
-  r.other = forepoint;
-  return r;
-}
-constexpr Rule occupation_update() {
-  Rule r = rule(0, 0, Test::kUpdate, 0);
-  r.update = Update::kOccupation;
-  return r;
-}
+constexpr Rule direction_update() { return update(Update::kDirection); }
+constexpr Rule angle_update() { return update(Update::kAngle); }
+constexpr Rule distance_update(int forepoint) { return update(Update::kDistance, forepoint); }
+constexpr Rule occupation_update() { return update(Update::kOccupation); }
 
 // ---- Conditions of the rows ------------------------------------------------------
 

@@ -1,14 +1,11 @@
 // Times the checker on maximum-size decks and prints the figures: the median
 // of several runs of the built program, in a temporary folder.
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "common/report_lines.hpp"
-#include "tests/support/workspace.hpp"
+#include "tests/support/timing.hpp"
 
 namespace {
 
@@ -65,33 +62,21 @@ std::string direction_deck() {
   return envelope(data);
 }
 
-double median_seconds(const orv::test::Workspace& work, int runs) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    std::remove((work.folder() / "report.txt").c_str());
-    const auto start = std::chrono::steady_clock::now();
-    work.run("corvelin", "deck.obs\nreport.txt\n");
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 }  // namespace
 
 int main() {
   constexpr int kRuns = 7;
   orv::test::Workspace empty;
   empty.write("deck.obs", envelope(""));
-  const double baseline = median_seconds(empty, kRuns);
+  const double baseline = orv::test::median_checker_seconds(empty, kRuns);
 
   orv::test::Workspace positions;
   positions.write("deck.obs", position_deck());
-  const double position_time = median_seconds(positions, kRuns);
+  const double position_time = orv::test::median_checker_seconds(positions, kRuns);
 
   orv::test::Workspace directions;
   directions.write("deck.obs", direction_deck());
-  const double direction_time = median_seconds(directions, kRuns);
+  const double direction_time = orv::test::median_checker_seconds(directions, kRuns);
 
   std::printf("corvelin, median of %d runs (seconds; process start included)\n", kRuns);
   std::printf("  empty deck                               %8.4f\n", baseline);

@@ -2,14 +2,11 @@
 // (3000 stored records, 2999 stations: both tables full) and at a half and a
 // quarter of it, and prints the medians and how they grow with the deck.
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "common/report_lines.hpp"
-#include "tests/support/workspace.hpp"
+#include "tests/support/timing.hpp"
 
 namespace {
 
@@ -127,25 +124,13 @@ Deck observation_deck(int units, int extra_angles, int positions) {
   return d;
 }
 
-double median_seconds(const orv::test::Workspace& work, int runs) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    std::remove((work.folder() / "report.txt").c_str());
-    const auto start = std::chrono::steady_clock::now();
-    work.run("corvelin", "deck.obs\nreport.txt\n");
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 }  // namespace
 
 int main() {
   constexpr int kRuns = 7;
   orv::test::Workspace empty;
   empty.write("deck.obs", observation_deck(0, 0, kControls).text);
-  const double baseline = median_seconds(empty, kRuns);
+  const double baseline = orv::test::median_checker_seconds(empty, kRuns);
   std::printf("corvelin on observation decks, median of %d runs (seconds; process start included)\n", kRuns);
   std::printf("  %-44s %8.4f\n", "deck without observations", baseline);
   // 114 units of 22 observations with 462 further angles and 23 positions
@@ -155,7 +140,7 @@ int main() {
     const Deck deck = observation_deck(114 / divisor, 462 / divisor, 23);
     orv::test::Workspace work;
     work.write("deck.obs", deck.text);
-    const double seconds = median_seconds(work, kRuns);
+    const double seconds = orv::test::median_checker_seconds(work, kRuns);
     const std::string what = format("%d stored records, %d stations", deck.stored, deck.stations);
     std::printf("  %-44s %8.4f  (%.1fx empty", what.c_str(), seconds, seconds / baseline);
     if (previous > 0.0) std::printf(", %.2fx the half deck", seconds / previous);

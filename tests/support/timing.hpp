@@ -1,0 +1,12 @@
+#pragma once
+// Timing a built program on one input, for the benchmark programs.
+
+#include "tests/support/workspace.hpp"
+
+namespace orv::test {
+
+// The median wall time, in seconds, of `runs` runs of corvelin on deck.obs
+// in the folder (process start included), each writing a new report.txt.
+double median_checker_seconds(const Workspace& work, int runs);
+
+}  // namespace orv::test
