@@ -33,6 +33,17 @@ struct Pointers {
 };
 
 inline constexpr int kWorkingCopyCapacity = 3000;
+
+// The syntax pass's current group of observation records: the last parent
+// (*20*, *25*, *30*, *40* or *45*), the station its members must name, and
+// the number of records it announced and has.
+struct ObservationGroup {
+  std::string parent = std::string(orv::kCardWidth, ' ');
+  int parent_code = 0;  // 0 before the first parent
+  std::string station = "    ";
+  int expected = 0;
+  int count = 0;
+};
 inline constexpr int kLastCode = 90;
 
 // The 80-series records of the working copy as the cross-check pass looks
@@ -86,6 +97,7 @@ struct Checker {
   std::vector<std::string> antenna_codes;     // cc 11-13 of the *71*/*72* records, at most 99
   StationTable stations;
   ObservationSet observation_set;
+  ObservationGroup group;
   DateRange date_range;
   std::optional<PositionIndex> position_index;  // built by the cross-check pass
 

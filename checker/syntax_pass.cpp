@@ -1,12 +1,106 @@
-#include "checker/record_checks.hpp"
+#include "checker/observation_records.hpp"
+#include "checker/tallies.hpp"
 
 namespace corvelin {
 
-void start_syntax_pass(Checker&) {}
+namespace {
+
+// How a record takes part in the groups of the syntax pass.
+enum class Group {
+  kNone,
+  kParent,  // closes the last group and opens its own
+  kMember,  // one more record of the current group
+};
+
+struct ObservationType {
+  std::string_view code;
+  void (*check)(Checker&, const Record&);
+  Group group;
+  bool starts_set;     // a new standpoint starts a new observation set
+  bool names_station;  // its cc 11-14 become the station of the current group
+};
+
+constexpr ObservationType kObservationTypes[] = {
+    {"20", direction_record, Group::kParent, true, true},
+    {"22", direction_continuation, Group::kMember, false, false},
+    {"25", occupation_record, Group::kParent, false, true},
+    {"27", occupation_record_27, Group::kMember, false, false},
+    {"28", occupation_record_28, Group::kNone, false, false},
+    {"30", angle_record, Group::kParent, true, true},
+    {"32", angle_continuation, Group::kMember, false, false},
+    {"40", vertical_angle_record, Group::kParent, true, true},
+    {"42", vertical_angle_continuation, Group::kMember, false, false},
+    {"45", height_difference_record, Group::kParent, true, true},
+    {"47", height_difference_record_47, Group::kMember, false, false},
+    {"50", distance_record_50, Group::kNone, true, false},
+    {"51", distance_record_51, Group::kNone, true, true},
+    {"52", distance_record_52, Group::kNone, false, false},
+    {"53", distance_record_53, Group::kNone, false, false},
+    {"54", distance_record_54, Group::kNone, false, false},
+    {"60", sixty_series_parent, Group::kNone, false, false},
+    {"61", sixty_series_second, Group::kNone, false, false},
+};
+
+const ObservationType* observation_type(std::string_view code) {
+  for (const ObservationType& type : kObservationTypes) {
+    if (type.code == code) return &type;
+  }
+  return nullptr;
+}
+
+int code_of(const Record& rec) { return (col(rec, 8) - '0') * 10 + (col(rec, 9) - '0'); }
+
+// The group that a new parent closes gets its error when its count is not
+// the one announced; a *25* only when it has a single *27*, a *45* never.
+void close_group(Checker& ck) {
+  const ObservationGroup& g = ck.group;
+  if (g.count == g.expected) return;
+  switch (g.parent_code) {
+    case 20: raise(ck, 19, g.parent); break;
+    case 30: raise(ck, 68, g.parent); break;
+    case 40: raise(ck, 97, g.parent); break;
+    case 25:
+      if (g.count < 2) raise(ck, 407, g.parent);
+      break;
+    default: break;
+  }
+}
+
+// The parent's own tests set the expected count from its cc 23-24.
+void open_group(Checker& ck, const Record& rec) {
+  ObservationGroup& g = ck.group;
+  g.parent = rec;
+  g.parent_code = code_of(rec);
+  const bool counts_itself = g.parent_code == 20 || g.parent_code == 30 || g.parent_code == 40;
+  g.count = counts_itself ? 1 : 0;
+  g.expected = 0;
+}
+
+}  // namespace
+
+void start_syntax_pass(Checker& ck) { ck.group = ObservationGroup{}; }
 
 void syntax_step(Checker& ck, const Record& rec) {
   const auto code = cols(rec, 8, 9);
-  if (code >= "83" && code <= "86") check_position_annex(ck, rec, (code[0] - '0') * 10 + (code[1] - '0'));
+  if (code >= "83" && code <= "86") {
+    check_position_annex(ck, rec, code_of(rec));
+    return;
+  }
+  if (code >= "90" && code <= "99") {
+    station_list_record(ck, rec);
+    return;
+  }
+  const ObservationType* type = observation_type(code);
+  if (type == nullptr) return;
+  if (type->group == Group::kParent) {
+    close_group(ck);
+    open_group(ck, rec);
+  } else if (type->group == Group::kMember) {
+    ++ck.group.count;
+  }
+  if (type->names_station) ck.group.station = std::string(cols(rec, 11, 14));
+  if (type->starts_set) start_observation_set(ck, cols(rec, 11, 14));
+  type->check(ck, rec);
 }
 
 }  // namespace corvelin
