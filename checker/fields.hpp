@@ -23,6 +23,7 @@ inline bool all_in(std::string_view field, std::string_view set) {
   return first_outside(field, set) == 0;
 }
 bool is_digits(std::string_view field);  // at least one character, all digits
+inline bool has_blank(std::string_view field) { return field.find(' ') != std::string_view::npos; }
 // The value of a digits-only field; none when any character is not a digit.
 std::optional<long> digits_value(std::string_view field);
 

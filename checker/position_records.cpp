@@ -9,7 +9,6 @@ namespace {
 constexpr std::string_view kGeographicElevationTypes = "ABCDFGHJKLMPRTV";  // *80*
 constexpr std::string_view kPlaneElevationTypes = "BLRVPMAGTJK";           // *81*
 
-bool has_blank(std::string_view field) { return field.find(' ') != std::string_view::npos; }
 bool one_of_chars(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
 
 void ssn_and_name(FieldTests& t, int name_base) {

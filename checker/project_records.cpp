@@ -14,8 +14,6 @@ struct ProjectDate {
   int value() const { return century * 100 + year; }
 };
 
-bool has_blank(std::string_view field) { return field.find(' ') != std::string_view::npos; }
-
 // A blank with non-blanks on both sides of it.
 bool blank_among_non_blanks(std::string_view field) {
   const auto first = field.find_first_not_of(' ');

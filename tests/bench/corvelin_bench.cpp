@@ -62,6 +62,40 @@ std::string direction_deck() {
   return envelope(data);
 }
 
+// 30 control stations of elevation type B, each with its *83*, and 900
+// auxiliary stations each observed from two of them by 1800 directions:
+// every auxiliary station is positioned and gets its candidate list.
+std::string positioning_deck() {
+  std::string data;
+  int seq = 4;
+  for (int c = 0; c < 30; ++c) {
+    const int sp = 1 + c;
+    for (int k = 0; k < 60; ++k) {
+      const std::string fp = format("%04d", 1001 + (c * 30 + k) % 900);
+      if (k == 0) {
+        data += fields({{1, format("%06d*20*%04d01", seq++, sp)}, {23, "60"}, {33, "001"}, {40, "990612"},
+                        {51, fp}, {60, "01"}, {64, "000000000"}});
+      } else {
+        data += fields({{1, format("%06d*22*%04d01", seq++, sp)}, {51, fp}, {60, "01"}, {64, "045301250"}});
+      }
+    }
+  }
+  data += card(format("%06d*70*0011230150MT", seq++));
+  for (int ssn = 1; ssn <= 30; ++ssn) {
+    std::string rec = position(seq++, ssn);
+    rec[75] = 'B';
+    data += rec;
+  }
+  for (int ssn = 1001; ssn <= 1900; ++ssn) {
+    data += fields({{1, format("%06d*82*%04d", seq++, ssn)}, {15, format("AUX %04d", ssn)}, {51, "0001"}});
+  }
+  for (int ssn = 1; ssn <= 30; ++ssn) {
+    data += fields({{1, format("%06d*83*%04d", seq++, ssn)}, {15, format("STATION %04d", ssn)}, {51, "0123456"}});
+  }
+  data += card(format("%06d*90*0001", seq++));
+  return envelope(data);
+}
+
 }  // namespace
 
 int main() {
@@ -78,11 +112,17 @@ int main() {
   directions.write("deck.obs", direction_deck());
   const double direction_time = orv::test::median_checker_seconds(directions, kRuns);
 
+  orv::test::Workspace positioning;
+  positioning.write("deck.obs", positioning_deck());
+  const double positioning_time = orv::test::median_checker_seconds(positioning, kRuns);
+
   std::printf("corvelin, median of %d runs (seconds; process start included)\n", kRuns);
   std::printf("  empty deck                               %8.4f\n", baseline);
   std::printf("  1497 positions + 1497 *90* (3000 stored)  %8.4f  (%.1fx empty)\n", position_time,
               position_time / baseline);
   std::printf("  2992 directions, 2993 stations            %8.4f  (%.1fx empty)\n", direction_time,
               direction_time / baseline);
+  std::printf("  900 auxiliary stations positioned by 1800 directions  %8.4f  (%.1fx empty)\n", positioning_time,
+              positioning_time / baseline);
   return 0;
 }
