@@ -1,5 +1,4 @@
-// The 60-series (*60* and *61*, standpoint in cc 11-14, forepoint in 51-54)
-// and the *90*-*99* station list records.
+// The 60-series: *60* and *61*, standpoint in cc 11-14, forepoint in 51-54.
 
 #include "checker/observation_records.hpp"
 #include "checker/observation_rules.hpp"
@@ -51,18 +50,9 @@ constexpr Rule kSixtySecond[] = {
     blank(73, 80, 635),
 };
 
-bool filled_75_to_80(const Checker&, const Record& rec) { return !is_blank(cols(rec, 75, 80)); }
-
-constexpr Rule kStationList[] = {
-    listed_station(296, 222, 364),
-    one_of(75, kCapitals, 647).when(filled_75_to_80),
-    digits(76, 80, 648).when(filled_75_to_80),
-};
-
 }  // namespace
 
 void sixty_series_parent(Checker& ck, const Record& rec) { apply_rules(ck, rec, kSixtyParent); }
 void sixty_series_second(Checker& ck, const Record& rec) { apply_rules(ck, rec, kSixtySecond); }
-void station_list_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kStationList); }
 
 }  // namespace corvelin
