@@ -1,5 +1,7 @@
 #include "checker/checker.hpp"
 
+#include <algorithm>
+
 #include "checker/error_report.hpp"
 #include "common/console.hpp"
 
@@ -10,6 +12,14 @@ bool Checker::counted(int first, int last) const {
     if (count(code) != 0) return true;
   }
   return false;
+}
+
+bool Checker::is_instrument_code(std::string_view code) const {
+  return std::find(instrument_codes.begin(), instrument_codes.end(), code) != instrument_codes.end();
+}
+
+bool Checker::is_antenna_code(std::string_view code) const {
+  return std::find(antenna_codes.begin(), antenna_codes.end(), code) != antenna_codes.end();
 }
 
 void raise(Checker& ck, int message, std::string_view record) {

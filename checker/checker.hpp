@@ -75,9 +75,14 @@ struct Checker {
   std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
 
   // Tables shared by the passes
+  std::vector<std::string> instrument_codes;  // cc 11-13 of the *70* records, at most 99
+  std::vector<std::string> antenna_codes;     // cc 11-13 of the *71*/*72* records, at most 99
   StationTable stations;
   ObservationSet observation_set;
   DateRange date_range;
+
+  bool is_instrument_code(std::string_view code) const;  // in the *70* code table
+  bool is_antenna_code(std::string_view code) const;     // in the *71*/*72* code table
 
   Pointers& family(Family f) { return pointers[static_cast<std::size_t>(f)]; }
   long count(int code) const { return code >= 1 && code <= kLastCode ? counts[static_cast<std::size_t>(code)] : 0; }

@@ -32,7 +32,7 @@ char Console::read_letter() {
 }
 
 void Console::line(std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), out_);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), out_);
   std::fputc('\n', out_);
   std::fflush(out_);
 }

@@ -8,7 +8,7 @@ void ReportLines::line(std::string_view text) {
   if (file_ == nullptr) return;
   const auto end = text.find_last_not_of(' ');
   const auto kept = end == std::string_view::npos ? 0 : end + 1;
-  std::fwrite(text.data(), 1, kept, file_);
+  if (kept > 0) std::fwrite(text.data(), 1, kept, file_);
   std::fputc('\n', file_);
 }
 
