@@ -10,7 +10,11 @@ bool digits_and_blanks(std::string_view field) {
 }
 }  // namespace
 
-std::string ssn_key(std::string_view four) {
+SsnKey::SsnKey(std::string_view four) {
+  for (std::size_t i = 0; i < chars_.size() && i < four.size(); ++i) chars_[i] = four[i];
+}
+
+SsnKey ssn_key(std::string_view four) {
   std::string key(four.substr(0, 4));
   key.resize(4, ' ');
   if (digits_and_blanks(key)) {
@@ -18,16 +22,16 @@ std::string ssn_key(std::string_view four) {
     for (char c : key) {
       if (c != ' ') digits.push_back(c);
     }
-    return std::string(4 - digits.size(), '0') + digits;
+    return SsnKey(std::string(4 - digits.size(), '0') + digits);
   }
   for (int shifts = 0; shifts < 3 && key.back() == ' '; ++shifts) {
     key.pop_back();
     key.insert(key.begin(), '0');
   }
   std::replace(key.begin(), key.end(), ' ', '0');
-  return key;
+  return SsnKey(key);
 }
 
-std::string ssn_key_3(std::string_view three) { return ssn_key("0" + std::string(three.substr(0, 3))); }
+SsnKey ssn_key_3(std::string_view three) { return ssn_key("0" + std::string(three.substr(0, 3))); }
 
 }  // namespace orv

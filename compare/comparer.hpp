@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/console.hpp"
@@ -21,7 +22,7 @@ inline constexpr std::size_t kMostCandidates = 30;
 // The station the description pass is at.  A first reference-object endpoint
 // replaces its key until the next station record.
 struct CurrentStation {
-  std::string key = "    ";
+  Key key;  // blank
   std::string name = std::string(30, ' ');
   std::string state = "  ";
   bool skip = false;  // its serial number is in neither table
@@ -51,13 +52,31 @@ struct ReferenceObjects {
   bool bypass_group = false;     // the leading object was not found
   bool bypass_next = false;      // a first endpoint was not found
   bool second_expected = false;  // a first endpoint was found
-  std::string leading;           // L
-  std::string object;            // O
+  Key leading;                   // L
+  Key object;                    // O
   bool feet = false;
   bool distance_unmatched = false;
   bool direction_unmatched = false;
   std::vector<DistanceCandidate> distances;
   std::vector<DirectionCandidate> directions;
+};
+
+// The directions observed at a station: the first run of the table with
+// that standpoint, and the positions of each set within it, in table order.
+struct StationDirections {
+  std::size_t first = 0;
+  std::size_t end = 0;
+  std::unordered_map<std::string, std::vector<std::size_t>> sets;
+};
+
+class DirectionIndex {
+ public:
+  DirectionIndex() = default;
+  explicit DirectionIndex(const std::vector<Direction>& table);
+  const StationDirections* at(const Key& station) const;
+
+ private:
+  std::unordered_map<std::string, StationDirections> stations_;
 };
 
 struct Comparer {
@@ -73,6 +92,8 @@ struct Comparer {
   std::string job_code = "  ";
   int deck_counter = 0;  // 1 once the job code is taken, 2 once the deck is opened
   ObservationTables tables;
+  NameIndex names;                    // made once the tables are loaded
+  DirectionIndex directions_by_station;  // likewise
   CurrentStation current;
   ReferenceObjects refs;
 };

@@ -16,7 +16,7 @@ const DescriptionLayout& columns_of(Layout layout) {
 
 std::string_view record_type(const Record& rec) { return orv::cols(rec, 8, 9); }
 
-std::string station_key(Layout layout, const Record& rec) {
+Key station_key(Layout layout, const Record& rec) {
   const Columns ssn = columns_of(layout).ssn;
   const std::string_view field = orv::cols(rec, ssn.first, ssn.last);
   return field.size() == 3 ? orv::ssn_key_3(field) : orv::ssn_key(field);

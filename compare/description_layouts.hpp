@@ -40,7 +40,7 @@ inline constexpr char kDfileStation = '@';
 std::string_view record_type(const Record& rec);
 
 // The normalised serial number of a station record.
-std::string station_key(Layout layout, const Record& rec);
+Key station_key(Layout layout, const Record& rec);
 
 // The description's name field is not the 30-character name followed by
 // blanks to the field's width.

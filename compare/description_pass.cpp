@@ -34,7 +34,7 @@ void state_differs_finding(Comparer& c, const Record& rec) {
   finding(c, format(" %s STATE CODE UNMATCHED", column_text(state).c_str()));
 }
 
-void take_station(Comparer& c, Station& station, const std::string& key) {
+void take_station(Comparer& c, Station& station, const Key& key) {
   c.current.key = key;
   c.current.name = station.name;
   c.current.state = station.state;
@@ -43,7 +43,7 @@ void take_station(Comparer& c, Station& station, const std::string& key) {
 
 // The station is not among the *80* records: perhaps an auxiliary station.
 // Answers whether it was found there.
-bool auxiliary_station(Comparer& c, const Record& rec, const std::string& key) {
+bool auxiliary_station(Comparer& c, const Record& rec, const Key& key) {
   unmatched_ssn(c, rec, "80");
   c.current.skip = true;
   if (c.tables.auxiliaries.empty()) return false;
@@ -67,7 +67,7 @@ void auxiliary_matched(Comparer& c) {
 // Station record (10) of the old and unified layouts.
 void station_record(Comparer& c, const Record& rec) {
   if (c.tables.stations.empty()) return;
-  const std::string key = station_key(c.layout, rec);
+  const Key key = station_key(c.layout, rec);
   Station* station = c.tables.find_station(key);
   if (station == nullptr) {
     if (auxiliary_station(c, rec, key)) {
@@ -143,7 +143,7 @@ void description_record(Comparer& c, const Record& rec) {
 
 void dfile_record(Comparer& c, const Record& rec) {
   if (c.tables.stations.empty() || orv::col(rec, 1) != kDfileStation) return;
-  const std::string key = station_key(Layout::dfile, rec);
+  const Key key = station_key(Layout::dfile, rec);
   Station* station = c.tables.find_station(key);
   if (station == nullptr) {
     if (!auxiliary_station(c, rec, key)) return;

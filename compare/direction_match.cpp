@@ -54,23 +54,8 @@ bool matches(Comparer& c, double dir, double value) {
 
 // --- 20-series ---------------------------------------------------------------
 
-// Table positions [first, end) of the first run of directions observed at the
-// station.
-struct Block {
-  std::size_t first = 0;
-  std::size_t end = 0;
-};
-
-Block station_block(const std::vector<Direction>& table, const std::string& station) {
-  Block b;
-  while (b.first < table.size() && table[b.first].standpoint != station) ++b.first;
-  b.end = b.first;
-  while (b.end < table.size() && table[b.end].standpoint == station) ++b.end;
-  return b;
-}
-
-// What a scan of j's set in the block finds: the first direction to L, and
-// the first and last of the others.
+// What a scan of j's set finds: the first direction to L, and the first and
+// last of the others.
 struct SetScan {
   std::optional<std::size_t> to_leading;
   std::size_t first_other = 0;
@@ -78,10 +63,9 @@ struct SetScan {
   int others = 0;
 };
 
-SetScan scan_set(const std::vector<Direction>& t, Block b, const std::string& set, const std::string& leading) {
+SetScan scan_set(const std::vector<Direction>& t, const std::vector<std::size_t>& set, const Key& leading) {
   SetScan s;
-  for (std::size_t e = b.first; e < b.end; ++e) {
-    if (t[e].set != set) continue;
+  for (const std::size_t e : set) {
     if (t[e].forepoint == leading) {
       if (!s.to_leading) s.to_leading = e;
     } else {
@@ -106,15 +90,15 @@ double wrapped(double value) {
 // L to j through another set i that also holds L: a forepoint v of j's set
 // that i's set holds as w carries the angle across.  The first (i, v, w) in
 // table order is taken.
-std::optional<double> through_connecting_set(const std::vector<Direction>& t, Block b, std::size_t j,
-                                             const SetScan& own, const std::string& leading) {
+std::optional<double> through_connecting_set(const std::vector<Direction>& t, const StationDirections& block,
+                                             std::size_t j, const SetScan& own, const Key& leading) {
   if (own.others < 2) return std::nullopt;
-  for (std::size_t i = b.first; i < b.end; ++i) {
+  for (std::size_t i = block.first; i < block.end; ++i) {
     if (t[i].forepoint != leading) continue;
+    const std::vector<std::size_t>& connecting = block.sets.at(t[i].set);
     for (std::size_t v = own.first_other; v <= own.last_other; ++v) {
-      for (std::size_t w = b.first; w < b.end; ++w) {
-        if (t[w].set != t[i].set || t[v].forepoint != t[w].forepoint) continue;
-        return wrapped((obs(t[j]) - obs(t[v])) + (obs(t[w]) - obs(t[i])));
+      for (const std::size_t w : connecting) {
+        if (t[v].forepoint == t[w].forepoint) return wrapped((obs(t[j]) - obs(t[v])) + (obs(t[w]) - obs(t[i])));
       }
     }
   }
@@ -123,10 +107,10 @@ std::optional<double> through_connecting_set(const std::vector<Direction>& t, Bl
 
 // The observed angle from L to j's forepoint: within j's set, else through
 // a connecting set.
-std::optional<double> angle_from_leading(const std::vector<Direction>& t, Block b, std::size_t j,
-                                         const std::string& leading) {
-  const SetScan own = scan_set(t, b, t[j].set, leading);
-  if (!own.to_leading) return through_connecting_set(t, b, j, own, leading);
+std::optional<double> angle_from_leading(const std::vector<Direction>& t, const StationDirections& block,
+                                         std::size_t j, const Key& leading) {
+  const SetScan own = scan_set(t, block.sets.at(t[j].set), leading);
+  if (!own.to_leading) return through_connecting_set(t, block, j, own, leading);
   double value = obs(t[j]) - obs(t[*own.to_leading]);
   if (value <= 0.0) value += kCircle;
   return value;
@@ -143,13 +127,34 @@ DirectionCandidate direction_candidate(const Direction& j, double value) {
 
 }  // namespace
 
+DirectionIndex::DirectionIndex(const std::vector<Direction>& table) {
+  for (std::size_t run = 0; run < table.size();) {
+    std::size_t end = run;
+    while (end < table.size() && table[end].standpoint == table[run].standpoint) ++end;
+    // Only a station's first run of directions counts.
+    const auto [entry, added] = stations_.try_emplace(std::string(table[run].standpoint.text()));
+    if (added) {
+      entry->second.first = run;
+      entry->second.end = end;
+      for (std::size_t e = run; e < end; ++e) entry->second.sets[table[e].set].push_back(e);
+    }
+    run = end;
+  }
+}
+
+const StationDirections* DirectionIndex::at(const Key& station) const {
+  const auto entry = stations_.find(std::string(station.text()));
+  return entry == stations_.end() ? nullptr : &entry->second;
+}
+
 bool match_20_series(Comparer& c, const Record& rec) {
   const double dir = description_direction(c, rec, " DESC 30 RECORD DIRECTION CC 73-80 NON-INTEGER");
   const auto& t = c.tables.directions;
-  const Block b = station_block(t, c.current.key);
-  for (std::size_t j = b.first; j < b.end; ++j) {
+  const StationDirections* block = c.directions_by_station.at(c.current.key);
+  if (block == nullptr) return false;
+  for (std::size_t j = block->first; j < block->end; ++j) {
     if (t[j].forepoint != c.refs.object) continue;
-    const auto value = angle_from_leading(t, b, j, c.refs.leading);
+    const auto value = angle_from_leading(t, *block, j, c.refs.leading);
     if (!value) continue;
     if (matches(c, dir, *value)) return true;
     add_candidate(c, direction_candidate(t[j], *value));

@@ -177,6 +177,8 @@ void load_observations(Comparer& c) {
     c.job_code = *job_code;
     c.deck_counter = 1;
   }
+  c.names = NameIndex(c.tables);
+  c.directions_by_station = DirectionIndex(c.tables.directions);
 }
 
 void compare_descriptions(Comparer& c) {

@@ -13,7 +13,7 @@ using orv::cols;
 
 namespace {
 
-std::string key_at(const Record& rec, int first) { return orv::ssn_key(cols(rec, first, first + 3)); }
+Key key_at(const Record& rec, int first) { return orv::ssn_key(cols(rec, first, first + 3)); }
 
 // A field read with blanks as zeros once its check has passed; a field that
 // fails the check, or holds no well-formed number, is rejected.

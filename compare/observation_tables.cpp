@@ -37,27 +37,32 @@ bool ObservationTables::full(Table table) const {
 
 namespace {
 template <class Entry>
-Entry* first_with_key(std::vector<Entry>& table, std::string_view key) {
+Entry* first_with_key(std::vector<Entry>& table, const Key& key) {
   const auto it = std::find_if(table.begin(), table.end(), [&](const Entry& e) { return e.key == key; });
   return it == table.end() ? nullptr : &*it;
 }
 
 template <class Entry>
-const Entry* first_with_name(const std::vector<Entry>& table, std::string_view name) {
-  const auto it = std::find_if(table.begin(), table.end(), [&](const Entry& e) { return e.name == name; });
-  return it == table.end() ? nullptr : &*it;
+void index_names(const std::vector<Entry>& table, std::unordered_map<std::string, Key>& index) {
+  for (const Entry& e : table) index.emplace(e.name, e.key);  // the first of a name stays
 }
 }  // namespace
 
-Station* ObservationTables::find_station(std::string_view key) { return first_with_key(stations, key); }
+Station* ObservationTables::find_station(const Key& key) { return first_with_key(stations, key); }
 
-AuxiliaryStation* ObservationTables::find_auxiliary(std::string_view key) {
+AuxiliaryStation* ObservationTables::find_auxiliary(const Key& key) {
   return first_with_key(auxiliaries, key);
 }
 
-std::optional<std::string> ObservationTables::key_of_name(std::string_view name) const {
-  if (const auto* aux = first_with_name(auxiliaries, name)) return aux->key;
-  if (const auto* station = first_with_name(stations, name)) return station->key;
+NameIndex::NameIndex(const ObservationTables& tables) {
+  index_names(tables.auxiliaries, auxiliaries_);
+  index_names(tables.stations, stations_);
+}
+
+std::optional<Key> NameIndex::key_of(std::string_view name) const {
+  const std::string text(name);
+  if (const auto aux = auxiliaries_.find(text); aux != auxiliaries_.end()) return aux->second;
+  if (const auto station = stations_.find(text); station != stations_.end()) return station->second;
   return std::nullopt;
 }
 

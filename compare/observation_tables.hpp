@@ -8,15 +8,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "common/serial_number.hpp"
 
 namespace halvic {
 
 using Record = std::string;  // one card: 80 columns (203 for a D-file record)
+using Key = orv::SsnKey;     // a serial number as every lookup compares it
 
-// Serial numbers are held as 4-character keys (orv::ssn_key).
 struct Station {  // *80*, *81*
-  std::string key;
+  Key key;
   std::string name;  // 30 characters
   double elevation = 0.0;
   std::string state;
@@ -25,7 +28,7 @@ struct Station {  // *80*, *81*
 };
 
 struct AuxiliaryStation {  // *82*
-  std::string key;
+  Key key;
   std::string name;
   bool described = false;
 };
@@ -33,8 +36,8 @@ struct AuxiliaryStation {  // *82*
 struct Direction {  // *20*, *22*
   std::string sequence;
   std::string set;
-  std::string standpoint;
-  std::string forepoint;
+  Key standpoint;
+  Key forepoint;
   char flag = ' ';
   int degrees = 0;
   int minutes = 0;
@@ -44,9 +47,9 @@ struct Direction {  // *20*, *22*
 struct Angle {  // *30*, *32*
   std::string sequence;
   std::string set;
-  std::string standpoint;
-  std::string backsight;
-  std::string foresight;
+  Key standpoint;
+  Key backsight;
+  Key foresight;
   int degrees = 0;
   int minutes = 0;
   float seconds = 0.0F;
@@ -55,8 +58,8 @@ struct Angle {  // *30*, *32*
 
 struct Distance {  // *50*, *51*, *52*: as measured, or reduced (type G or H)
   std::string sequence;
-  std::string from;
-  std::string to;
+  Key from;
+  Key to;
   double metres = 0.0;
   char type = ' ';
 };
@@ -79,10 +82,8 @@ struct ObservationTables {
   bool full(Table table) const;
 
   // Linear searches from the first entry; the first equal entry wins.
-  Station* find_station(std::string_view key);
-  AuxiliaryStation* find_auxiliary(std::string_view key);
-  // The key of a 30-character name: auxiliary stations first, then stations.
-  std::optional<std::string> key_of_name(std::string_view name) const;
+  Station* find_station(const Key& key);
+  AuxiliaryStation* find_auxiliary(const Key& key);
 
   Capacities capacity;
   std::vector<Station> stations;
@@ -90,6 +91,19 @@ struct ObservationTables {
   std::vector<Direction> directions;
   std::vector<Angle> angles;
   std::vector<Distance> distances;
+};
+
+// The key of a 30-character name as a search from the first entry finds it,
+// auxiliary stations before stations; made once the tables are loaded.
+class NameIndex {
+ public:
+  NameIndex() = default;
+  explicit NameIndex(const ObservationTables& tables);
+  std::optional<Key> key_of(std::string_view name) const;
+
+ private:
+  std::unordered_map<std::string, Key> auxiliaries_;
+  std::unordered_map<std::string, Key> stations_;
 };
 
 }  // namespace halvic

@@ -107,7 +107,7 @@ std::optional<double> measured_distance(Comparer& c, const Record& rec) {
 // Looks for the distance among the observed ones between the two stations,
 // either way round, measured or reduced.  Those more than 3 mm off become
 // candidates.
-bool distance_matches(Comparer& c, double d, const std::string& a, const std::string& b) {
+bool distance_matches(Comparer& c, double d, const Key& a, const Key& b) {
   for (const Distance& e : c.tables.distances) {
     if ((e.from != a && e.from != b) || (e.to != a && e.to != b)) continue;
     if (std::fabs(d - e.metres) <= kDistanceTolerance) {
@@ -126,22 +126,22 @@ bool distance_matches(Comparer& c, double d, const std::string& a, const std::st
 
 // Sets distance-unmatched when the record gives a distance between the two
 // stations that the observations do not hold.
-void check_distance(Comparer& c, const Record& rec, const std::string& a, const std::string& b) {
+void check_distance(Comparer& c, const Record& rec, const Key& a, const Key& b) {
   const auto d = measured_distance(c, rec);
   if (!d) return;
   c.refs.distance_unmatched = c.tables.distances.empty() || !distance_matches(c, *d, a, b);
 }
 
 // Leading and second-endpoint records report their distance at once.
-void immediate_distance_check(Comparer& c, const Record& rec, const std::string& a, const std::string& b) {
+void immediate_distance_check(Comparer& c, const Record& rec, const Key& a, const Key& b) {
   check_distance(c, rec, a, b);
   report_findings(c, rec);
 }
 
 // --- the four kinds of record -------------------------------------------------
 
-std::optional<std::string> object_key(Comparer& c, const Record& rec) {
-  return c.tables.key_of_name(cols(rec, 15, 44));
+std::optional<Key> object_key(Comparer& c, const Record& rec) {
+  return c.names.key_of(cols(rec, 15, 44));
 }
 
 void leading_record(Comparer& c, const Record& rec) {

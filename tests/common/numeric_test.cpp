@@ -76,26 +76,26 @@ TEST(Conversion, MalformedNumbersHaveNoValue) {
 }
 
 TEST(SerialNumber, FourCharacterKeys) {
-  EXPECT_EQ(orv::ssn_key("0042"), "0042");
-  EXPECT_EQ(orv::ssn_key("42  "), "0042");
-  EXPECT_EQ(orv::ssn_key("  42"), "0042");
-  EXPECT_EQ(orv::ssn_key(" 4 2"), "0042");
-  EXPECT_EQ(orv::ssn_key("    "), "0000");
-  EXPECT_EQ(orv::ssn_key("ABCD"), "ABCD");
-  EXPECT_EQ(orv::ssn_key("A1  "), "00A1");
-  EXPECT_EQ(orv::ssn_key("A 1B"), "A01B");
-  EXPECT_EQ(orv::ssn_key("A   "), "000A");
-  EXPECT_EQ(orv::ssn_key(" -1 "), "00-1");
+  EXPECT_EQ(orv::ssn_key("0042").text(), "0042");
+  EXPECT_EQ(orv::ssn_key("42  ").text(), "0042");
+  EXPECT_EQ(orv::ssn_key("  42").text(), "0042");
+  EXPECT_EQ(orv::ssn_key(" 4 2").text(), "0042");
+  EXPECT_EQ(orv::ssn_key("    ").text(), "0000");
+  EXPECT_EQ(orv::ssn_key("ABCD").text(), "ABCD");
+  EXPECT_EQ(orv::ssn_key("A1  ").text(), "00A1");
+  EXPECT_EQ(orv::ssn_key("A 1B").text(), "A01B");
+  EXPECT_EQ(orv::ssn_key("A   ").text(), "000A");
+  EXPECT_EQ(orv::ssn_key(" -1 ").text(), "00-1");
 }
 
 TEST(SerialNumber, ThreeCharacterKeys) {
-  EXPECT_EQ(orv::ssn_key_3("123"), "0123");
-  EXPECT_EQ(orv::ssn_key_3("12 "), "0012");
-  EXPECT_EQ(orv::ssn_key_3(" 12"), "0012");
-  EXPECT_EQ(orv::ssn_key_3("   "), "0000");
-  EXPECT_EQ(orv::ssn_key_3("AB "), "00AB");
-  EXPECT_EQ(orv::ssn_key_3("A  "), "000A");
-  EXPECT_EQ(orv::ssn_key_3("A B"), "0A0B");
+  EXPECT_EQ(orv::ssn_key_3("123").text(), "0123");
+  EXPECT_EQ(orv::ssn_key_3("12 ").text(), "0012");
+  EXPECT_EQ(orv::ssn_key_3(" 12").text(), "0012");
+  EXPECT_EQ(orv::ssn_key_3("   ").text(), "0000");
+  EXPECT_EQ(orv::ssn_key_3("AB ").text(), "00AB");
+  EXPECT_EQ(orv::ssn_key_3("A  ").text(), "000A");
+  EXPECT_EQ(orv::ssn_key_3("A B").text(), "0A0B");
   EXPECT_EQ(orv::ssn_key_3("123"), orv::ssn_key("123 "));  // 3- and 4-digit forms meet
 }
 

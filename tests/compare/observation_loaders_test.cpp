@@ -54,7 +54,7 @@ class Loading : public ::testing::Test {
 TEST_F(Loading, StationFields) {
   load_station(tables, station("12 ", "  -150", "*81*"), kept);
   const Station& s = tables.stations.back();
-  EXPECT_EQ(s.key, "0012");
+  EXPECT_EQ(s.key.text(), "0012");
   EXPECT_EQ(s.name, "STATION 12" + std::string(20, ' '));
   EXPECT_DOUBLE_EQ(s.elevation, -1.5);
   EXPECT_EQ(s.state, "NM");
@@ -80,8 +80,8 @@ TEST_F(Loading, MeasuredOnlyTypes) {
   EXPECT_DOUBLE_EQ(tables.distances[0].metres, 380.3548);
   EXPECT_DOUBLE_EQ(tables.distances[3].metres, 380.35);
   EXPECT_EQ(tables.distances[0].sequence, "000042");
-  EXPECT_EQ(tables.distances[0].from, "1001");
-  EXPECT_EQ(tables.distances[0].to, "1002");
+  EXPECT_EQ(tables.distances[0].from.text(), "1001");
+  EXPECT_EQ(tables.distances[0].to.text(), "1002");
   EXPECT_TRUE(kept.rejected.empty());
 }
 
@@ -175,8 +175,8 @@ TEST(SeriesLoaders, DirectionAndAngleFields) {
   ASSERT_EQ(tables.directions.size(), 1U);
   const Direction& d = tables.directions[0];
   EXPECT_EQ(d.sequence, "000007");
-  EXPECT_EQ(d.standpoint, "0123");  // a 3-digit number with column 14 blank
-  EXPECT_EQ(d.forepoint, "1002");
+  EXPECT_EQ(d.standpoint.text(), "0123");  // a 3-digit number with column 14 blank
+  EXPECT_EQ(d.forepoint.text(), "1002");
   EXPECT_EQ(d.set, "01");
   EXPECT_EQ(d.flag, 'R');
   EXPECT_EQ(d.degrees, 0);  // blank degrees
@@ -184,8 +184,8 @@ TEST(SeriesLoaders, DirectionAndAngleFields) {
   EXPECT_FLOAT_EQ(d.seconds, 39.38F);
   ASSERT_EQ(tables.angles.size(), 1U);
   const Angle& a = tables.angles[0];
-  EXPECT_EQ(a.backsight, "1001");
-  EXPECT_EQ(a.foresight, "1002");
+  EXPECT_EQ(a.backsight.text(), "1001");
+  EXPECT_EQ(a.foresight.text(), "1002");
   EXPECT_EQ(a.degrees, 294);
   EXPECT_EQ(a.minutes, 1);
   EXPECT_FLOAT_EQ(a.seconds, 3.0F);
