@@ -109,10 +109,11 @@ void arc_between_stations(ObservationTables& tables, const Record& rec, double s
 
 }  // namespace
 
-void load_station(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
+void load_station(ObservationTables& tables, const Record& rec, LoadEnds& ends, const StationFields& more_fields) {
   if (!room_in(tables, Table::stations, ends)) return;
   const auto elevation = decimal_field(rec, 70, 75, 2, Field::elevation, ends);
   if (!elevation) return;
+  if (more_fields && !more_fields(rec)) return;
   tables.stations.push_back(
       {key_at(rec, 11), std::string(cols(rec, 15, 44)), *elevation, std::string(cols(rec, 77, 78))});
 }
@@ -166,7 +167,7 @@ std::optional<std::string> load_observation_file(orv::CardReader& reader, Observ
     if (!job_code) {
       job_code = std::string(code);
     } else if (code == "80" || code == "81") {
-      load_station(tables, rec, ends);
+      load_station(tables, rec, ends, passes.more_station_fields);
     } else if (code == "82") {
       load_auxiliary(tables, rec, ends);
     } else if (passes.series && (code == "20" || code == "22")) {

@@ -2,6 +2,7 @@
 // The loaders that fill the observation tables, one per record family, and
 // the passes over the observation file that route records to them.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,7 +33,13 @@ class LoadEnds {
   ~LoadEnds() = default;
 };
 
-void load_station(ObservationTables& tables, const Record& rec, LoadEnds& ends);    // *80*, *81*
+// Further fields of a station record that a program checks after the
+// elevation (the editor's position); the station is added right after a true
+// answer, and a false one abandons the record.
+using StationFields = std::function<bool(const Record&)>;
+
+void load_station(ObservationTables& tables, const Record& rec, LoadEnds& ends,  // *80*, *81*
+                  const StationFields& more_fields = {});
 void load_auxiliary(ObservationTables& tables, const Record& rec, LoadEnds& ends);  // *82*
 void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends);  // *20*, *22*
 void load_angle(ObservationTables& tables, const Record& rec, LoadEnds& ends);      // *30*, *32*
@@ -45,6 +52,7 @@ void mark_occupation(ObservationTables& tables, const Record& rec);  // *25*
 struct ObservationPasses {
   bool series;       // directions and angles with the stations, then the distances
   bool occupations;  // then the *25* records
+  StationFields more_station_fields = {};
 };
 
 // Loads the whole observation file, rewinding after each pass.  The first

@@ -61,6 +61,22 @@ TEST_F(Loading, StationFields) {
   EXPECT_TRUE(kept.rejected.empty());
 }
 
+TEST_F(Loading, FurtherStationFieldsAfterTheElevation) {
+  std::vector<std::string> seen;
+  auto position = [&](const Record& rec) {
+    seen.emplace_back(orv::cols(rec, 11, 14));
+    return orv::col(rec, 56) == 'N';
+  };
+  Record north = station("1003", "123456");
+  north[55] = 'N';
+  load_station(tables, north, kept, position);
+  load_station(tables, station("1004", "123456"), kept, position);  // refused by the program
+  load_station(tables, station("1005", "12A456"), kept, position);  // the elevation comes first
+  EXPECT_EQ(seen, (std::vector<std::string>{"1003", "1004"}));
+  EXPECT_EQ(tables.stations.size(), 3U);
+  EXPECT_EQ(tables.stations.back().key.text(), "1003");
+}
+
 TEST_F(Loading, ElevationThatIsNoNumberEndsTheLoad) {
   for (const char* bad : {"1.2.3 ", "12-3  ", "12A   "}) {
     load_station(tables, station("1003", bad), kept);
