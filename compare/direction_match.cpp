@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "common/card.hpp"
 #include "common/numeric.hpp"
