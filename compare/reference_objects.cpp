@@ -3,7 +3,9 @@
 // the observations.
 
 #include <cmath>
+#include <initializer_list>
 #include <optional>
+#include <string_view>
 
 #include "common/card.hpp"
 #include "common/numeric.hpp"
@@ -140,17 +142,22 @@ void immediate_distance_check(Comparer& c, const Record& rec, const Key& a, cons
 
 // --- the four kinds of record -------------------------------------------------
 
-std::optional<Key> object_key(Comparer& c, const Record& rec) {
-  return c.names.key_of(cols(rec, 15, 44));
+// The key of the object named in cc 15-44; when no station has that name,
+// the record is echoed with the kind's message, whose last line the blank
+// line follows.
+std::optional<Key> object_key(Comparer& c, const Record& rec, std::initializer_list<std::string_view> unmatched) {
+  if (auto key = c.names.key_of(cols(rec, 15, 44))) return key;
+  echo(c, rec);
+  for (const std::string_view text : unmatched) c.report.line(text);
+  c.report.empty();
+  return std::nullopt;
 }
 
 void leading_record(Comparer& c, const Record& rec) {
-  const auto f = object_key(c, rec);
+  const auto f = object_key(c, rec, {" CC 15-44 LEADING 30 RECORD REFERENCE OBJECT ",
+                                     " NAME UNMATCHED--BY-PASS SUBSEQUENT 30 RECORDS"});
   if (!f) {
     c.refs.bypass_group = true;
-    echo(c, rec);
-    c.report.line(" CC 15-44 LEADING 30 RECORD REFERENCE OBJECT ");
-    finding(c, " NAME UNMATCHED--BY-PASS SUBSEQUENT 30 RECORDS");
     return;
   }
   c.refs.leading = *f;
@@ -159,12 +166,10 @@ void leading_record(Comparer& c, const Record& rec) {
 }
 
 void first_endpoint_record(Comparer& c, const Record& rec) {
-  const auto f = object_key(c, rec);
+  const auto f = object_key(c, rec, {" CC 15-44 FIRST REFERENCE OBJECT ENDPOINT NAME UNMATCHED",
+                                     " BY-PASS SECOND REFERENCE OBJECT ENDPOINT RECORD"});
   if (!f) {
     c.refs.bypass_next = true;
-    echo(c, rec);
-    c.report.line(" CC 15-44 FIRST REFERENCE OBJECT ENDPOINT NAME UNMATCHED");
-    finding(c, " BY-PASS SECOND REFERENCE OBJECT ENDPOINT RECORD");
     return;
   }
   c.current.key = *f;
@@ -172,22 +177,13 @@ void first_endpoint_record(Comparer& c, const Record& rec) {
 }
 
 void second_endpoint_record(Comparer& c, const Record& rec) {
-  const auto f = object_key(c, rec);
-  if (!f) {
-    echo(c, rec);
-    finding(c, " CC 15-44 SECOND REFERENCE OBJECT ENDPOINT NAME UNMATCHED");
-    return;
-  }
-  immediate_distance_check(c, rec, c.current.key, *f);
+  const auto f = object_key(c, rec, {" CC 15-44 SECOND REFERENCE OBJECT ENDPOINT NAME UNMATCHED"});
+  if (f) immediate_distance_check(c, rec, c.current.key, *f);
 }
 
 void subsequent_record(Comparer& c, const Record& rec) {
-  const auto f = object_key(c, rec);
-  if (!f) {
-    echo(c, rec);
-    finding(c, " CC 15-44 SUBSEQUENT 30 RECORD REFERENCE OBJECT NAME UNMATCHED");
-    return;
-  }
+  const auto f = object_key(c, rec, {" CC 15-44 SUBSEQUENT 30 RECORD REFERENCE OBJECT NAME UNMATCHED"});
+  if (!f) return;
   c.refs.object = *f;
   check_distance(c, rec, c.current.key, *f);
   if (!orv::is_blank(cols(rec, 73, 80))) {
