@@ -1,0 +1,124 @@
+#pragma once
+// One run of the comparer: its files and report, the observation tables, and
+// what the description pass carries from one record to the next.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/console.hpp"
+#include "common/files.hpp"
+#include "common/report_lines.hpp"
+#include "compare/description_layouts.hpp"
+#include "compare/observation_tables.hpp"
+
+namespace halvic {
+
+inline constexpr Capacities kComparerCapacities{999, 999, 3000, 200, 2000};
+inline constexpr std::size_t kMostCandidates = 30;
+
+// The station the description pass is at.  A first reference-object endpoint
+// replaces its key until the next station record.
+struct CurrentStation {
+  Key key;  // blank
+  std::string name = std::string(30, ' ');
+  std::string state = "  ";
+  bool skip = false;  // its serial number is in neither table
+};
+
+struct DistanceCandidate {
+  std::string sequence;
+  double metres;
+  char type;
+};
+
+struct DirectionCandidate {
+  std::string sequence;
+  std::string set;
+  char flag;
+  int degrees;
+  int minutes;
+  float seconds;
+};
+
+// The reference-object records (30) of the old layout: a leading record names
+// the object L that directions are turned from; subsequent records name the
+// objects O turned to; a first and second endpoint give a distance between
+// two objects.  A $ record starts a new group.
+struct ReferenceObjects {
+  bool leading_seen = false;
+  bool bypass_group = false;     // the leading object was not found
+  bool bypass_next = false;      // a first endpoint was not found
+  bool second_expected = false;  // a first endpoint was found
+  Key leading;                   // L
+  Key object;                    // O
+  bool feet = false;
+  bool distance_unmatched = false;
+  bool direction_unmatched = false;
+  std::vector<DistanceCandidate> distances;
+  std::vector<DirectionCandidate> directions;
+};
+
+// The directions observed at a station: the first run of the table with
+// that standpoint, and the positions of each set within it, in table order.
+struct StationDirections {
+  std::size_t first = 0;
+  std::size_t end = 0;
+  std::unordered_map<std::string, std::vector<std::size_t>> sets;
+};
+
+class DirectionIndex {
+ public:
+  DirectionIndex() = default;
+  explicit DirectionIndex(const std::vector<Direction>& table);
+  const StationDirections* at(const Key& station) const;
+
+ private:
+  std::unordered_map<std::string, StationDirections> stations_;
+};
+
+struct Comparer {
+  explicit Comparer(orv::Console& console_in) : console(console_in), tables(kComparerCapacities) {}
+
+  orv::Console& console;
+  orv::File observation_file;
+  orv::File description_file;
+  orv::File report_file;
+  orv::ReportLines report;
+
+  Layout layout = Layout::old;
+  std::string job_code = "  ";
+  int deck_counter = 0;  // 1 once the job code is taken, 2 once the deck is opened
+  ObservationTables tables;
+  NameIndex names;                    // made once the tables are loaded
+  DirectionIndex directions_by_station;  // likewise
+  CurrentStation current;
+  ReferenceObjects refs;
+};
+
+// The early end: the termination step, then the run ends with status 1.
+[[noreturn]] void end_run(Comparer& c);
+
+// A blank and columns 1-79 of the record.
+void echo(Comparer& c, const Record& rec);
+// A message and the blank line after it.
+void finding(Comparer& c, std::string_view message);
+
+// The description pass, one record at a time.
+void description_record(Comparer& c, const Record& rec);  // old and unified layouts
+void dfile_record(Comparer& c, const Record& rec);        // D-file layout
+void reference_object_record(Comparer& c, const Record& rec);
+
+// The direction of a subsequent reference-object record found among the
+// observed directions (20-series) or angles (30-series) at the current
+// station from L to O.  A miss leaves candidates in refs.directions.
+bool match_20_series(Comparer& c, const Record& rec);
+bool match_30_series(Comparer& c, const Record& rec);
+
+// The closing lists of what the description file does not cover.
+void coverage_lists(Comparer& c);  // stations, then auxiliary stations
+void occupation_list(Comparer& c);
+
+}  // namespace halvic

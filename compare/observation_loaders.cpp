@@ -1,0 +1,196 @@
+#include "compare/observation_loaders.hpp"
+
+#include <cmath>
+
+#include "common/numeric.hpp"
+#include "common/serial_number.hpp"
+#include "compare/mark_to_mark.hpp"
+
+namespace halvic {
+
+using orv::col;
+using orv::cols;
+
+namespace {
+
+Key key_at(const Record& rec, int first) { return orv::ssn_key(cols(rec, first, first + 3)); }
+
+// A field read with blanks as zeros once its check has passed; a field that
+// fails the check, or holds no well-formed number, is rejected.
+std::optional<double> checked_field(const Record& rec, int first, int last, int implied, std::string_view allowed,
+                                    Field field, LoadEnds& ends) {
+  std::optional<double> value;
+  if (orv::field_passes(rec, first, last, allowed)) value = orv::blank_as_zero(cols(rec, first, last), implied);
+  if (!value) ends.field_rejected(rec, field);
+  return value;
+}
+
+std::optional<double> decimal_field(const Record& rec, int first, int last, int implied, Field field,
+                                    LoadEnds& ends) {
+  return checked_field(rec, first, last, implied, orv::kDecimalField, field, ends);
+}
+
+// Fields that passed the integer check always read.
+int whole(const Record& rec, int first, int last) {
+  return static_cast<int>(orv::blank_as_zero(cols(rec, first, last)).value_or(0.0));
+}
+float seconds(const Record& rec, int first, int last, int implied) {
+  return static_cast<float>(orv::blank_as_zero(cols(rec, first, last), implied).value_or(0.0));
+}
+
+bool room_in(ObservationTables& tables, Table table, LoadEnds& ends) {
+  if (!tables.full(table)) return true;
+  ends.table_full(table);
+  return false;
+}
+
+// --- distances -----------------------------------------------------------
+
+void append_distance(ObservationTables& tables, const Record& rec, double metres, char type) {
+  tables.distances.push_back({std::string(cols(rec, 1, 6)), key_at(rec, 11), key_at(rec, 46), metres, type});
+}
+
+// The measured distance S (cc 64-72, 4 implied decimals), after the room
+// for its entry has been found.
+std::optional<double> measured_distance(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
+  if (!room_in(tables, Table::distances, ends)) return std::nullopt;
+  return decimal_field(rec, 64, 72, 4, Field::distance, ends);
+}
+
+void append_further(ObservationTables& tables, const Record& rec, std::optional<double> metres, char type,
+                    LoadEnds& ends) {
+  if (metres && room_in(tables, Table::distances, ends)) append_distance(tables, rec, *metres, type);
+}
+
+void append_chord(ObservationTables& tables, const Record& rec, double s, double h1, double h2, LoadEnds& ends) {
+  append_further(tables, rec, chord(s, h1, h2), 'G', ends);
+}
+
+void append_arc(ObservationTables& tables, const Record& rec, double s, double h1, double h2, LoadEnds& ends) {
+  const auto c = chord(s, h1, h2);
+  append_further(tables, rec, c ? arc(*c) : std::nullopt, 'G', ends);
+}
+
+// *50* type S: a slope distance, reduced by the elevation difference of
+// cc 54-58 from whichever end is known, or else by the two known ends.
+void slope_distance(ObservationTables& tables, const Record& rec, double s, LoadEnds& ends) {
+  const Station* from = tables.find_station(key_at(rec, 11));
+  const Station* to = tables.find_station(key_at(rec, 46));
+  if (orv::is_blank(cols(rec, 54, 58))) {
+    if (from != nullptr && to != nullptr) append_chord(tables, rec, s, from->elevation, to->elevation, ends);
+    return;
+  }
+  const auto dh = decimal_field(rec, 54, 58, 2, Field::elevation_difference, ends);
+  if (!dh) return;
+  if (from != nullptr) {
+    append_chord(tables, rec, s, from->elevation, from->elevation + *dh, ends);
+  } else if (to != nullptr) {
+    append_chord(tables, rec, s, to->elevation - *dh, to->elevation, ends);
+  } else if (const double q = s * s - *dh * *dh; q > 0.0) {
+    append_further(tables, rec, std::sqrt(q), 'H', ends);
+  }
+}
+
+// *52* type X: the elevations of both ends are on the record.
+void reduced_with_own_elevations(ObservationTables& tables, const Record& rec, double s, LoadEnds& ends) {
+  const auto h1 = decimal_field(rec, 30, 34, 1, Field::standpoint_elevation, ends);
+  if (!h1) return;
+  const auto h2 = decimal_field(rec, 54, 58, 1, Field::forepoint_elevation, ends);
+  if (!h2) return;
+  append_arc(tables, rec, s, *h1, *h2, ends);
+}
+
+// *51*: reduced to the arc when both ends are known stations.
+void arc_between_stations(ObservationTables& tables, const Record& rec, double s, LoadEnds& ends) {
+  const Station* from = tables.find_station(key_at(rec, 11));
+  const Station* to = tables.find_station(key_at(rec, 46));
+  if (from != nullptr && to != nullptr) append_arc(tables, rec, s, from->elevation, to->elevation, ends);
+}
+
+}  // namespace
+
+void load_station(ObservationTables& tables, const Record& rec, LoadEnds& ends, const StationFields& more_fields) {
+  if (!room_in(tables, Table::stations, ends)) return;
+  const auto elevation = decimal_field(rec, 70, 75, 2, Field::elevation, ends);
+  if (!elevation) return;
+  if (more_fields && !more_fields(rec)) return;
+  tables.stations.push_back(
+      {key_at(rec, 11), std::string(cols(rec, 15, 44)), *elevation, std::string(cols(rec, 77, 78))});
+}
+
+void load_auxiliary(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
+  if (!room_in(tables, Table::auxiliaries, ends)) return;
+  tables.auxiliaries.push_back({key_at(rec, 11), std::string(cols(rec, 15, 44))});
+}
+
+void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
+  if (!room_in(tables, Table::directions, ends)) return;
+  if (!orv::field_passes(rec, 64, 72, orv::kIntegerField)) return ends.field_rejected(rec, Field::direction);
+  tables.directions.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
+                               key_at(rec, 51), col(rec, 59), whole(rec, 64, 66), whole(rec, 67, 68),
+                               seconds(rec, 69, 72, 2)});
+}
+
+void load_angle(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
+  if (!room_in(tables, Table::angles, ends)) return;
+  if (!orv::field_passes(rec, 64, 71, orv::kIntegerField)) return ends.field_rejected(rec, Field::angle);
+  tables.angles.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
+                           key_at(rec, 51), key_at(rec, 72), whole(rec, 64, 66), whole(rec, 67, 68),
+                           seconds(rec, 69, 71, 1), col(rec, 80)});
+}
+
+void load_distance(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
+  const std::string_view code = cols(rec, 8, 9);
+  const char type = col(rec, 73);
+  const bool measured_only = (code == "50" && (type == 'H' || type == 'T')) || (code == "52" && (type == 'G' || type == 'E'));
+  const bool reduced = code == "51" || (code == "50" && type == 'S') || (code == "52" && type == 'X');
+  if (!measured_only && !reduced) return;
+  const auto s = measured_distance(tables, rec, ends);
+  if (!s) return;
+  append_distance(tables, rec, *s, type);
+  if (code == "50" && type == 'S') slope_distance(tables, rec, *s, ends);
+  if (code == "52" && type == 'X') reduced_with_own_elevations(tables, rec, *s, ends);
+  if (code == "51") arc_between_stations(tables, rec, *s, ends);
+}
+
+void mark_occupation(ObservationTables& tables, const Record& rec) {
+  if (Station* station = tables.find_station(key_at(rec, 11))) station->occupied_without_p = true;
+}
+
+std::optional<std::string> load_observation_file(orv::CardReader& reader, ObservationTables& tables,
+                                                  const ObservationPasses& passes, LoadEnds& ends) {
+  std::optional<std::string> job_code;
+  Record rec;
+  reader.rewind();
+  while (reader.next(rec)) {
+    const std::string_view code = cols(rec, 8, 9);
+    if (!job_code) {
+      job_code = std::string(code);
+    } else if (code == "80" || code == "81") {
+      load_station(tables, rec, ends, passes.more_station_fields);
+    } else if (code == "82") {
+      load_auxiliary(tables, rec, ends);
+    } else if (passes.series && (code == "20" || code == "22")) {
+      load_direction(tables, rec, ends);
+    } else if (passes.series && (code == "30" || code == "32")) {
+      load_angle(tables, rec, ends);
+    }
+  }
+  reader.rewind();
+  if (passes.series) {
+    while (reader.next(rec)) {
+      const std::string_view code = cols(rec, 8, 9);
+      if (code == "50" || code == "51" || code == "52") load_distance(tables, rec, ends);
+    }
+    reader.rewind();
+  }
+  if (passes.occupations) {
+    while (reader.next(rec)) {
+      if (cols(rec, 8, 9) == "25") mark_occupation(tables, rec);
+    }
+    reader.rewind();
+  }
+  return job_code;
+}
+
+}  // namespace halvic

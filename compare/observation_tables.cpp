@@ -1,0 +1,69 @@
+#include "compare/observation_tables.hpp"
+
+#include <algorithm>
+
+namespace halvic {
+
+std::size_t Capacities::of(Table table) const {
+  switch (table) {
+    case Table::stations: return stations;
+    case Table::auxiliaries: return auxiliaries;
+    case Table::directions: return directions;
+    case Table::angles: return angles;
+    case Table::distances: return distances;
+  }
+  return 0;
+}
+
+ObservationTables::ObservationTables(const Capacities& limits) : capacity(limits) {
+  stations.reserve(capacity.stations);
+  auxiliaries.reserve(capacity.auxiliaries);
+  directions.reserve(capacity.directions);
+  angles.reserve(capacity.angles);
+  distances.reserve(capacity.distances);
+}
+
+bool ObservationTables::full(Table table) const {
+  std::size_t held = 0;
+  switch (table) {
+    case Table::stations: held = stations.size(); break;
+    case Table::auxiliaries: held = auxiliaries.size(); break;
+    case Table::directions: held = directions.size(); break;
+    case Table::angles: held = angles.size(); break;
+    case Table::distances: held = distances.size(); break;
+  }
+  return held >= capacity.of(table);
+}
+
+namespace {
+template <class Entry>
+Entry* first_with_key(std::vector<Entry>& table, const Key& key) {
+  const auto it = std::find_if(table.begin(), table.end(), [&](const Entry& e) { return e.key == key; });
+  return it == table.end() ? nullptr : &*it;
+}
+
+template <class Entry>
+void index_names(const std::vector<Entry>& table, std::unordered_map<std::string, Key>& index) {
+  for (const Entry& e : table) index.emplace(e.name, e.key);  // the first of a name stays
+}
+}  // namespace
+
+Station* ObservationTables::find_station(const Key& key) { return first_with_key(stations, key); }
+
+AuxiliaryStation* ObservationTables::find_auxiliary(const Key& key) {
+  return first_with_key(auxiliaries, key);
+}
+
+NameIndex::NameIndex(const ObservationTables& tables) {
+  index_names(tables.auxiliaries, auxiliaries_);
+  index_names(tables.stations, stations_);
+}
+
+std::optional<Key> NameIndex::key_of(std::string_view name) const {
+  const std::string text(name);
+  if (const auto aux = auxiliaries_.find(text); aux != auxiliaries_.end()) return aux->second;
+  if (const auto station = stations_.find(text); station != stations_.end()) return station->second;
+  return std::nullopt;
+}
+
+}  // namespace halvic

@@ -1,0 +1,109 @@
+#pragma once
+// What the description comparison needs of the observation file, loaded into
+// fixed tables in file order.  The comparer and the editor share the tables
+// and their loaders; they differ in the capacities and in how a full table
+// or an unreadable field ends the run.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/serial_number.hpp"
+
+namespace halvic {
+
+using Record = std::string;  // one card: 80 columns (203 for a D-file record)
+using Key = orv::SsnKey;     // a serial number as every lookup compares it
+
+struct Station {  // *80*, *81*
+  Key key;
+  std::string name;  // 30 characters
+  double elevation = 0.0;
+  std::string state;
+  bool described = false;           // a description of it was found
+  bool occupied_without_p = false;  // has a *25*, its description lacks code P
+};
+
+struct AuxiliaryStation {  // *82*
+  Key key;
+  std::string name;
+  bool described = false;
+};
+
+struct Direction {  // *20*, *22*
+  std::string sequence;
+  std::string set;
+  Key standpoint;
+  Key forepoint;
+  char flag = ' ';
+  int degrees = 0;
+  int minutes = 0;
+  float seconds = 0.0F;
+};
+
+struct Angle {  // *30*, *32*
+  std::string sequence;
+  std::string set;
+  Key standpoint;
+  Key backsight;
+  Key foresight;
+  int degrees = 0;
+  int minutes = 0;
+  float seconds = 0.0F;
+  char flag = ' ';
+};
+
+struct Distance {  // *50*, *51*, *52*: as measured, or reduced (type G or H)
+  std::string sequence;
+  Key from;
+  Key to;
+  double metres = 0.0;
+  char type = ' ';
+};
+
+enum class Table { stations, auxiliaries, directions, angles, distances };
+
+struct Capacities {
+  std::size_t stations;
+  std::size_t auxiliaries;
+  std::size_t directions;
+  std::size_t angles;
+  std::size_t distances;
+
+  std::size_t of(Table table) const;
+};
+
+struct ObservationTables {
+  explicit ObservationTables(const Capacities& limits);
+
+  bool full(Table table) const;
+
+  // Linear searches from the first entry; the first equal entry wins.
+  Station* find_station(const Key& key);
+  AuxiliaryStation* find_auxiliary(const Key& key);
+
+  Capacities capacity;
+  std::vector<Station> stations;
+  std::vector<AuxiliaryStation> auxiliaries;
+  std::vector<Direction> directions;
+  std::vector<Angle> angles;
+  std::vector<Distance> distances;
+};
+
+// The key of a 30-character name as a search from the first entry finds it,
+// auxiliary stations before stations; made once the tables are loaded.
+class NameIndex {
+ public:
+  NameIndex() = default;
+  explicit NameIndex(const ObservationTables& tables);
+  std::optional<Key> key_of(std::string_view name) const;
+
+ private:
+  std::unordered_map<std::string, Key> auxiliaries_;
+  std::unordered_map<std::string, Key> stations_;
+};
+
+}  // namespace halvic
