@@ -34,11 +34,14 @@ constexpr ObservationType kObservationTypes[] = {
     {"47", height_difference_record_47, Group::kMember, false, false},
     {"50", distance_record_50, Group::kNone, true, false},
     {"51", distance_record_51, Group::kNone, true, true},
-    {"52", distance_record_52, Group::kNone, false, false},
-    {"53", distance_record_53, Group::kNone, false, false},
-    {"54", distance_record_54, Group::kNone, false, false},
-    {"60", sixty_series_parent, Group::kNone, false, false},
-    {"61", sixty_series_second, Group::kNone, false, false},
+    // Every record that adds forepoints opens a set at a new standpoint: kept
+    // in the set of another standpoint, a long run of these distances would
+    // fill it and end the run on a sound deck, and tie stations too rarely.
+    {"52", distance_record_52, Group::kNone, true, false},
+    {"53", distance_record_53, Group::kNone, true, false},
+    {"54", distance_record_54, Group::kNone, true, false},
+    {"60", sixty_series_parent, Group::kNone, true, false},
+    {"61", sixty_series_second, Group::kNone, true, false},
 };
 
 const ObservationType* observation_type(std::string_view code) {

@@ -94,17 +94,29 @@ TEST_F(SyntaxPass, HeightDifferencesAndVerticalAnglesOpenSetsButTallyNothing) {
   EXPECT_EQ(tallies("0100").distance_tie, 2);
 }
 
-TEST_F(SyntaxPass, LaterDistancesAndTheSixtySeriesStayInTheCurrentSet) {
+TEST_F(SyntaxPass, EveryDistanceAndSixtySeriesRecordOpensASetAtANewStandpoint) {
   distance("0001", "0100");
-  distance("0002", "0100", "*52*");  // another standpoint, but no new set
-  sixty("0003", "0100");
+  distance("0001", "0100", "*52*");  // same standpoint: the same set
   EXPECT_EQ(tallies("0100").distance_tie, 1);
-  sixty("0003", "0101", "*61*");
-  EXPECT_EQ(tallies("0101").distance_tie, 1);
+  distance("0002", "0100", "*52*");  // another standpoint: a new set, a second tie
+  sixty("0003", "0100");
+  sixty("0003", "0100", "*61*");
+  EXPECT_EQ(tallies("0100").distance_tie, 3);
   distance("0100", "0102", "*53*");  // no control end
   distance("0001", "0002", "*54*");  // two control ends
-  EXPECT_EQ(tallies("0100").distance_tie + tallies("0102").distance_tie, 1);
+  EXPECT_EQ(tallies("0100").distance_tie + tallies("0102").distance_tie, 3);
   EXPECT_EQ(tallies("0001").distance_tie + tallies("0002").distance_tie, 0);
+}
+
+// Guards the fault of keeping these records in the set of the last *50*/*51*
+// standpoint: a sound deck of many *52* distances ended by fatal termination.
+TEST_F(SyntaxPass, ManyDistancesFromManyStandpointsDoNotFillOneSet) {
+  for (int i = 0; i < 150; ++i) {
+    const std::string sp = orv::format("%04d", 1000 + i), fp = orv::format("%04d", 2000 + i);
+    if (i % 2 == 0) distance(sp, fp, "*52*");
+    else sixty(sp, fp);
+  }
+  EXPECT_EQ(report_text().find(" ***** Fatal termination"), std::string::npos);
 }
 
 TEST_F(SyntaxPass, AngleTallies) {
