@@ -26,7 +26,7 @@ std::string fields(std::initializer_list<std::pair<int, std::string>> parts) {
 std::string envelope(const std::string& data) {
   return card("000001*HZ*HZTL OBS GSOHQ                                                   20040315") +
          card("000002*10*MAXIMUM SIZE DECK FOR TIMING") +
-         card("000003*12*19202004NORTH RIDGE TRIANGULATION                 FIELD PARTY1MD00") + data +
+         card("000003*12*1920  2004  NORTH RIDGE TRIANGULATION                 FIELD PARTY1MD00") + data +
          card("999999*HZ*");
 }
 

@@ -22,7 +22,7 @@ std::string card(const std::string& text) {
 std::string deck(const std::string& data_records) {
   return card("000001*HZ*HZTL OBS GSOHQ                                                   20040315") +
          card("000002*10*TRIANGULATION AND TRAVERSE, NORTH RIDGE") +
-         card("000003*12*19952004") + data_records + card("999998*90*0001") + card("999999*HZ*");
+         card("000003*12*1995  2004  NORTH RIDGE                               FIELD PARTY1MD00") + data_records + card("999998*90*0001") + card("999999*HZ*");
 }
 
 std::string run_checker(const Workspace& work, const std::string& input, int* status = nullptr) {
