@@ -78,8 +78,10 @@ int run(orv::Console& console) {
       read_pass(ck, [&](const Record& rec) { cross_check_step(ck, rec); });
     }
     const bool complete = write_summary(ck, ck.structure_error);
+    const bool written = ck.report.flush();
     ck.report_file.close();
-    return complete ? orv::kNormalEnd : orv::kEarlyEnd;
+    if (!written) console.line(" error in writing program output file");
+    return complete && written ? orv::kNormalEnd : orv::kEarlyEnd;
   } catch (const orv::RunEnd& end) {
     return end.status;
   }

@@ -12,8 +12,9 @@ void ReportLines::line(std::string_view text) {
   std::fputc('\n', file_);
 }
 
-void ReportLines::flush() {
-  if (file_ != nullptr) std::fflush(file_);
+bool ReportLines::flush() {
+  if (file_ == nullptr) return true;
+  return std::fflush(file_) == 0 && std::ferror(file_) == 0;
 }
 
 std::string format(const char* fmt, ...) {

@@ -18,7 +18,9 @@ class ReportLines {
 
   void line(std::string_view text);
   void empty() { line({}); }
-  void flush();
+  // Pushes the lines to the file; false when any of them could not be
+  // written (a full disk), so that a run never passes a cut report as done.
+  bool flush();
 
  private:
   std::FILE* file_ = nullptr;

@@ -193,16 +193,20 @@ void compare_descriptions(Comparer& c) {
   occupation_list(c);
 }
 
-// Closes the files and keeps them.
-void termination(Comparer& c) {
+// Closes the files and keeps them; false when the report could not be
+// written whole.
+bool termination(Comparer& c) {
   c.report.empty();
   c.report.line(" PROGRAM HALVIC TERMINATED");
+  const bool written = c.report.flush();
+  if (!written) c.console.line("Error in writing output file");
   c.console.line("");
   c.console.line(" PROGRAM HALVIC TERMINATED");
   c.report.attach(nullptr);
   c.report_file.reset();
   c.description_file.reset();
   c.observation_file.reset();
+  return written;
 }
 
 }  // namespace
@@ -220,8 +224,7 @@ int run(orv::Console& console) {
     write_header(c, p);
     load_observations(c);
     compare_descriptions(c);
-    termination(c);
-    return orv::kNormalEnd;
+    return termination(c) ? orv::kNormalEnd : orv::kEarlyEnd;
   } catch (const orv::RunEnd& end) {
     return end.status;
   }

@@ -7,6 +7,7 @@
 
 #include "common/agency_list.hpp"
 #include "common/console.hpp"
+#include "common/report_lines.hpp"
 
 namespace {
 
@@ -117,6 +118,34 @@ TEST(ConsoleInput, LinesAnswersAndEndOfInput) {
   EXPECT_STREQ(written, " Enter -  \n");
   std::fclose(in);
   std::fclose(out);
+}
+
+}  // namespace
+
+namespace {
+
+// Guards a report cut short by a full disk being passed as complete.
+TEST(ReportLines, AFullDiskIsReported) {
+  std::FILE* full = std::fopen("/dev/full", "w");
+  if (full == nullptr) GTEST_SKIP() << "no /dev/full here";
+  orv::ReportLines report(full);
+  for (int i = 0; i < 1000; ++i) report.line(" a line of the report that cannot be written");
+  EXPECT_FALSE(report.flush());
+  std::fclose(full);
+}
+
+TEST(ReportLines, TrailingBlanksAreTrimmed) {
+  std::FILE* file = std::tmpfile();
+  orv::ReportLines report(file);
+  report.line(" text   ");
+  report.line("   ");
+  report.empty();
+  EXPECT_TRUE(report.flush());
+  std::rewind(file);
+  char written[32] = {};
+  std::fread(written, 1, sizeof written - 1, file);
+  EXPECT_STREQ(written, " text\n\n\n");
+  std::fclose(file);
 }
 
 }  // namespace
