@@ -1,0 +1,63 @@
+#include "vectors/gfile_records.hpp"
+
+#include "common/numeric.hpp"
+#include "common/report_lines.hpp"
+
+namespace tamrel {
+
+// Five entries of row, column and a 9-column correlation with 7 implied
+// decimals; four of row, column and a 12-column covariance with 8.
+const MatrixLayout kDRecord{'D', "CORRELATION", 7, "72I", 10,
+                            {{{2, 4}, {5, 7}, {8, 16}},
+                             {{17, 19}, {20, 22}, {23, 31}},
+                             {{32, 34}, {35, 37}, {38, 46}},
+                             {{47, 49}, {50, 52}, {53, 61}},
+                             {{62, 64}, {65, 67}, {68, 76}}}};
+const MatrixLayout kERecord{'E', "COVARIANCE", 8, "76I", 13,
+                            {{{2, 4}, {5, 7}, {8, 19}},
+                             {{20, 22}, {23, 25}, {26, 37}},
+                             {{38, 40}, {41, 43}, {44, 55}},
+                             {{56, 58}, {59, 61}, {62, 73}}}};
+
+namespace {
+
+// "1", " 1", "01" and the like: a digit 1..top alone or after a zero.
+bool small_code(std::string_view two, char top) {
+  const char a = two[0];
+  const char b = two[1];
+  if (a == '0' || a == ' ') return b >= '1' && b <= top;
+  return b == ' ' && a >= '1' && a <= top;
+}
+
+}  // namespace
+
+bool reference_system_code(std::string_view two) {
+  if (small_code(two, '9')) return true;
+  return (two[0] == '1' && two[1] >= '0' && two[1] <= '9') || two == "98" || two == "99";
+}
+
+bool use_code(std::string_view two) { return small_code(two, '3'); }
+
+std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks) {
+  if (!field_ok(record, c.first, c.last, mode)) return std::nullopt;
+  const std::string_view text = field(record, c);
+  return blanks == Blanks::zeros ? orv::blank_as_zero(text, implied) : orv::blank_ignored(text, implied);
+}
+
+std::string listed_decimal(double value, int width, int decimals) {
+  std::string text = orv::format("%*.*f", width, decimals, value);
+  if (text.find_first_of("123456789") == std::string::npos) text = orv::format("%*.*f", width, decimals, 0.0);
+  return text;
+}
+
+void fatal(Run& run, std::string_view text, std::string_view record) {
+  run.reports.message(text, record);
+  execution_terminated(run);
+}
+
+void fatal_limit(Run& run, std::string_view text) {
+  run.reports.notice(text);
+  execution_terminated(run);
+}
+
+}  // namespace tamrel
