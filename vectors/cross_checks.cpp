@@ -42,7 +42,7 @@ class GroupMediaIds {
   // before it is searched.
   bool add(Run& run, const std::string& media_id) {
     if (static_cast<int>(ids_.size()) >= kMaxMediaIdsInGroup) {
-      fatal_limit(run, format("NUMBER OF C RECORD MEDIA_IDS IN A GROUP EXCEEDS  %3d EXECUTION TERMINATED",
+      table_full(run, format("NUMBER OF C RECORD MEDIA_IDS IN A GROUP EXCEEDS  %3d EXECUTION TERMINATED",
                               kMaxMediaIdsInGroup));
     }
     if (in_set(media_id, ids_)) return false;

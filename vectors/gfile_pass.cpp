@@ -80,7 +80,7 @@ void b_code_checks(Run& run, std::string_view rec) {
 // The list only limits the run: once it is full, every B record ends it.
 void note_orbit_source(GfilePass& pass, std::string_view source) {
   if (static_cast<int>(pass.orbit_sources.size()) >= kMaxOrbitSources) {
-    fatal_limit(pass.run, format("NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS  %3d  EXECUTION TERMINATED",
+    table_full(pass.run, format("NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS  %3d  EXECUTION TERMINATED",
                                  kMaxOrbitSources));
   }
   if (!in_set(source, pass.orbit_sources)) pass.orbit_sources.emplace_back(source);
@@ -195,7 +195,7 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   g.listing_code = "71I";
   const int file_number = static_cast<int>(run.vectors.size()) + 1;
   if (static_cast<int>(g.vectors.size()) + 1 > kMaxVectorsInGroup) {
-    fatal_limit(run, format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup));
+    table_full(run, format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup));
   }
   g.vectors.push_back(file_number);
   if (static_cast<int>(g.vectors.size()) > g.announced) {
@@ -226,7 +226,7 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
     run.reports.message("DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS", first_80);
   }
   if (file_number > kMaxVectorsInFile) {
-    fatal_limit(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInFile));
+    table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInFile));
   }
   if (layout.letter == 'C') {
     v.origin_media_id = text_of(rec, layout.origin_media_id);
@@ -262,6 +262,12 @@ void gfile_pass(Run& run, std::FILE* gfile) {
       case 'E': matrix_record_step(pass, rec, kERecord); break;
       default: break;
     }
+  }
+  // A read that fails must not pass a half-read G-file as checked.
+  if (std::ferror(gfile) != 0) {
+    run.console.line(" error in reading G-file");
+    run.reports.both(" error in reading G-file");
+    execution_terminated(run);
   }
 }
 

@@ -39,7 +39,7 @@ bool reference_system_code(std::string_view two) {
 bool use_code(std::string_view two) { return small_code(two, '3'); }
 
 std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks) {
-  if (!field_ok(record, c.first, c.last, mode)) return std::nullopt;
+  if (!number_ok(record, c.first, c.last, mode)) return std::nullopt;
   const std::string_view text = field(record, c);
   return blanks == Blanks::zeros ? orv::blank_as_zero(text, implied) : orv::blank_ignored(text, implied);
 }
@@ -48,16 +48,6 @@ std::string listed_decimal(double value, int width, int decimals) {
   std::string text = orv::format("%*.*f", width, decimals, value);
   if (text.find_first_of("123456789") == std::string::npos) text = orv::format("%*.*f", width, decimals, 0.0);
   return text;
-}
-
-void fatal(Run& run, std::string_view text, std::string_view record) {
-  run.reports.message(text, record);
-  execution_terminated(run);
-}
-
-void fatal_limit(Run& run, std::string_view text) {
-  run.reports.notice(text);
-  execution_terminated(run);
 }
 
 }  // namespace tamrel

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/card.hpp"
+#include "vectors/column_rules.hpp"
 #include "vectors/tamrel.hpp"
 
 namespace tamrel {
@@ -123,7 +124,7 @@ constexpr Columns kDate{28, 35};
 // --- reading fields ------------------------------------------------------------------
 
 inline std::string_view field(std::string_view record, Columns c) { return orv::cols(record, c.first, c.last); }
-inline bool blank_field(std::string_view record, Columns c) { return orv::is_blank(field(record, c)); }
+inline bool blank_field(std::string_view record, Columns c) { return blank_field(record, c.first, c.last); }
 bool in_set(std::string_view code, const auto& set) {
   for (std::string_view s : set) {
     if (s == code) return true;
@@ -131,18 +132,13 @@ bool in_set(std::string_view code, const auto& set) {
   return false;
 }
 
-// The value of a field that passes its mode and is a well-formed number;
-// none when either test fails, so the field gets its NON-INTEGER finding.
+// The value of a field that passes its number test; none when it fails, so
+// that the field gets its NON-INTEGER finding.
 enum class Blanks { zeros, ignored };
 std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks);
 
 // A listed decimal: right-aligned in `width`, never written as minus zero.
 std::string listed_decimal(double value, int width, int decimals);
-
-// A fatal finding: the message (with the record, or alone for a limit),
-// then the end of the run.
-[[noreturn]] void fatal(Run& run, std::string_view text, std::string_view record);
-[[noreturn]] void fatal_limit(Run& run, std::string_view text);
 
 // --- the pass --------------------------------------------------------------------------
 
