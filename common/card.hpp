@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -29,7 +30,8 @@ std::string make_card(std::string_view text, int width = kCardWidth);
 // Reads a text file as card images of a fixed width.  A line ends at a line
 // feed and loses one carriage return before it; the first Ctrl-Z ends the
 // file.  Characters beyond the width are read and dropped, so a line of any
-// length costs no more memory than one card.
+// length costs no more memory than one card.  The reader reads the file in
+// blocks of its own: another reader takes over the file only after a rewind.
 class CardReader {
  public:
   CardReader(std::FILE* file, int width);
@@ -39,9 +41,14 @@ class CardReader {
   void rewind();
 
  private:
+  bool fill();
+
   std::FILE* file_;
   int width_;
   bool ended_ = false;
+  std::vector<char> block_;
+  std::size_t at_ = 0;    // next unread byte of the block
+  std::size_t size_ = 0;  // bytes in the block
 };
 
 }  // namespace orv

@@ -56,6 +56,17 @@ TEST(CardReader, HugeLineCostsOneCard) {
   EXPECT_EQ(cards[1].substr(0, 5), "next ");
 }
 
+TEST(CardReader, LinesAcrossTheReadersBlocks) {
+  // The reader takes the file in blocks of 64 KiB: a CR at the end of one
+  // block is dropped or kept by what begins the next.
+  const std::size_t block = 64 * 1024;
+  const std::string filler(block - 3, 'x');
+  EXPECT_EQ(cards_of(filler + "\nA\r\nB\n", 2), (std::vector<std::string>{"xx", "A ", "B "}));
+  EXPECT_EQ(cards_of(filler + "\nA\rB\n", 3), (std::vector<std::string>{"xxx", "A\rB"}));
+  EXPECT_EQ(cards_of(filler + "\nA\r\x1A\n", 2), (std::vector<std::string>{"xx", "A "}));
+  EXPECT_EQ(cards_of(std::string(3 * block, 'y') + "\nlast", 4), (std::vector<std::string>{"yyyy", "last"}));
+}
+
 TEST(CardReader, RewindReadsAgain) {
   std::FILE* file = std::tmpfile();
   std::fputs("a\x1A", file);
