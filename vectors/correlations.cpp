@@ -4,6 +4,7 @@
 // the diagonal once.  The set is listed when its last value arrives.
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/report_lines.hpp"
 #include "vectors/gfile_records.hpp"
@@ -19,27 +20,35 @@ std::string entry_message(const MatrixLayout& layout, std::string_view what, Col
                 static_cast<int>(what.size()), what.data(), c.first, c.last);
 }
 
-// The group's file number of a matrix index and the component letter; an
-// index outside the group's matrix names no vector.
-struct Component {
-  int file_number = 0;
-  char letter = ' ';
-};
-
-Component component(const GfilePass& pass, int index) {
-  if (index < 1 || index > pass.set.components) return {};
+// How a matrix index is listed: the file number of its vector in columns
+// 1-4 and its component letter in column 6.  An index outside the group's
+// matrix names no vector: file number 0 and a blank letter.
+std::string component_text(const GfilePass& pass, int index) {
+  if (index < 1 || index > pass.set.components) return "   0  ";
   const int k = (index + 2) / 3;
-  return {pass.group.vectors[static_cast<std::size_t>(k - 1)], "XYZ"[(index - 1) % 3]};
+  return format("%4d %c", pass.group.vectors[static_cast<std::size_t>(k - 1)], "XYZ"[(index - 1) % 3]);
 }
 
+// A complete set can hold 11,175 values, so each listing record is put
+// together from the texts of its two indexes and the digits of its value.
 void write_listing(GfilePass& pass, const MatrixLayout& layout) {
+  const int components = pass.set.components;
+  std::vector<std::string> texts(static_cast<std::size_t>(components) + 1);
+  for (int i = 0; i <= components; ++i) texts[static_cast<std::size_t>(i)] = component_text(pass, i);
+  auto text_of = [&](int index) -> std::string_view {
+    return texts[static_cast<std::size_t>(index >= 1 && index <= components ? index : 0)];
+  };
+  std::string line = pass.group.listing_code + " ";
+  const std::size_t head = line.size();
   for (const StoredValue& v : pass.set.store) {
-    const Component row = component(pass, v.low);
-    const Component column = component(pass, v.high);
-    pass.run.reports.long_only(format("%s %4d %4d %c %c %s %s", pass.group.listing_code.c_str(), row.file_number,
-                                      column.file_number, row.letter, column.letter,
-                                      listed_decimal(v.value, layout.value_width, layout.implied_decimals).c_str(),
-                                      pass.group.code.c_str()));
+    const std::string_view row = text_of(v.low);
+    const std::string_view column = text_of(v.high);
+    line.resize(head);
+    line.append(row.substr(0, 4)).append(" ").append(column.substr(0, 4));
+    line += {' ', row[5], ' ', column[5], ' '};
+    append_listed_decimal(line, v.digits, v.scale, layout.value_width, layout.implied_decimals);
+    line.append(" ").append(pass.group.code);
+    pass.run.reports.long_only(line);
   }
 }
 
@@ -58,7 +67,8 @@ void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayou
 
   for (const MatrixEntry& e : layout.entries) {
     if (blank_field(rec, e.value)) continue;
-    const auto value = checked_value(rec, e.value, Mode::signed_implied, layout.implied_decimals, Blanks::zeros);
+    // Read as its digits; the record's implied decimals go with it.
+    const auto value = checked_value(rec, e.value, Mode::signed_implied, 0, Blanks::zeros);
     if (!value) fatal(pass.run, entry_message(layout, layout.value_name, e.value), rec);
     const auto row = checked_value(rec, e.row, Mode::digits_blanks, 0, Blanks::zeros);
     if (!row) fatal(pass.run, entry_message(layout, "ROW NUMBER", e.row), rec);
@@ -71,7 +81,8 @@ void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayou
     if (static_cast<int>(set.store.size()) < CorrelationSet::kCapacity) {
       const auto r = static_cast<short>(*row);
       const auto c = static_cast<short>(*column);
-      set.store.push_back({std::min(r, c), std::max(r, c), *value});
+      const auto scale = static_cast<short>(layout.implied_decimals);
+      set.store.push_back({std::min(r, c), std::max(r, c), scale, std::llround(*value)});
     }
     if (set.read == set.required) {
       write_listing(pass, layout);

@@ -39,7 +39,9 @@ bool reference_system_code(std::string_view two) {
 bool use_code(std::string_view two) { return small_code(two, '3'); }
 
 std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks) {
-  if (!number_ok(record, c.first, c.last, mode)) return std::nullopt;
+  // The conversion itself refuses what the character test lets through
+  // without being a number ("1.2.3", "1-2").
+  if (!field_ok(record, c.first, c.last, mode)) return std::nullopt;
   const std::string_view text = field(record, c);
   return blanks == Blanks::zeros ? orv::blank_as_zero(text, implied) : orv::blank_ignored(text, implied);
 }
@@ -48,6 +50,29 @@ std::string listed_decimal(double value, int width, int decimals) {
   std::string text = orv::format("%*.*f", width, decimals, value);
   if (text.find_first_of("123456789") == std::string::npos) text = orv::format("%*.*f", width, decimals, 0.0);
   return text;
+}
+
+void append_listed_decimal(std::string& line, long long digits, int scale, int width, int decimals) {
+  if (scale != decimals) {
+    double value = static_cast<double>(digits);
+    for (int i = 0; i < scale; ++i) value /= 10.0;
+    line += listed_decimal(value, width, decimals);
+    return;
+  }
+  // Written backwards: the decimals, the point, the whole part, the sign.
+  char text[48];
+  char* at = text + sizeof text;
+  unsigned long long rest = digits < 0 ? 0ULL - static_cast<unsigned long long>(digits) : digits;
+  for (int i = 0; i < decimals; ++i, rest /= 10) *--at = static_cast<char>('0' + rest % 10);
+  if (decimals > 0) *--at = '.';
+  do {
+    *--at = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  if (digits < 0) *--at = '-';
+  const auto length = static_cast<int>(text + sizeof text - at);
+  if (length < width) line.append(static_cast<std::size_t>(width - length), ' ');
+  line.append(at, static_cast<std::size_t>(length));
 }
 
 }  // namespace tamrel

@@ -139,14 +139,20 @@ std::optional<double> checked_value(std::string_view record, Columns c, Mode mod
 
 // A listed decimal: right-aligned in `width`, never written as minus zero.
 std::string listed_decimal(double value, int width, int decimals);
+// The same for digits / 10^scale, without a detour through binary; with no
+// decimals, an integer.
+void append_listed_decimal(std::string& line, long long digits, int scale, int width, int decimals);
 
 // --- the pass --------------------------------------------------------------------------
 
-// One correlation or covariance as read: its smaller and larger matrix index.
+// One correlation or covariance as read: its smaller and larger matrix
+// index, and its value as the digits of the field (scaled by its record's
+// implied decimals), so that listing it takes no rounding.
 struct StoredValue {
   short low;
   short high;
-  double value;
+  short scale;
+  long long digits;
 };
 
 // The D and E records of the current group.
