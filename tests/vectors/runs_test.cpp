@@ -120,6 +120,37 @@ TEST(GfileRun, OpensTheGfileAndWritesTheSecondSection) {
   EXPECT_NE(work.read("s.rpt").find("\nORVANTINE G-FILE - deck.gfl" + std::string(32, ' ') + "\n"), std::string::npos);
 }
 
+TEST(PositionRecords, TheOrderAndTypeCodesAreTheSeventyTwoListed) {
+  std::vector<std::string> listed = {"03", "06", "1A", "1B", "2A", "2B", "31", "32", "33", "37", "38", "3A", "41",
+                                     "42", "43", "47", "48", "4A", "5A", "5B", "6A", "6B", "71", "72", "73", "77",
+                                     "78", "7A", "81", "82", "83", "87", "88", "8A", "AA", "BA", "BB", "B1", "B2", "B3"};
+  for (int tens : {1, 2, 5, 6}) {
+    for (int unit = 1; unit <= 8; ++unit) listed.push_back(format("%d%d", tens, unit));
+  }
+  ASSERT_EQ(listed.size(), 72u);
+  std::vector<std::string> unlisted = {"00", "01", "10", "19", "34", "39", "3B", "4B", "AB", "B4", "BC", "a1", " 3"};
+  std::string deck = kHeader;
+  int ssn = 1;
+  for (const std::vector<std::string>* codes : {&listed, &unlisted}) {
+    for (const std::string& code : *codes) {
+      deck += line({{7, format("*80*%04dSTATION", ssn++)}, {45, "34271384512N107504123786W198742GNM"}, {79, code}});
+    }
+  }
+  orv::test::Workspace work;
+  work.write("deck.obs", deck);
+  EXPECT_EQ(work.run("tamrel", "deck.obs\ny\nn\n\ns.rpt\nl.rpt\n"), 0);
+  const std::string report = work.read("s.rpt");
+  std::size_t messages = 0;
+  for (auto at = report.find("80 RECORD OT CODE CC 79-80 NOT IN ANNEX E\n"); at != std::string::npos;
+       at = report.find("80 RECORD OT CODE CC 79-80 NOT IN ANNEX E\n", at + 1)) {
+    ++messages;
+  }
+  EXPECT_EQ(messages, unlisted.size());
+  for (std::size_t i = 0; i < unlisted.size(); ++i) {
+    EXPECT_NE(report.find(format("*80*%04dSTATION", int(listed.size() + 1 + i))), std::string::npos) << unlisted[i];
+  }
+}
+
 // Lines of any length, carriage returns and a Ctrl-Z: the record is still
 // read as its first 80 columns, and the file ends at the Ctrl-Z.
 TEST(BfileRecords, AnyLineLengthAndLineEnd) {
