@@ -6,9 +6,8 @@
 namespace orv {
 
 namespace {
-constexpr char kCtrlZ = 0x1A;
-constexpr std::size_t kBlockSize = 64 * 1024;
-}  // namespace
+constexpr int kCtrlZ = 0x1A;
+}
 
 bool is_blank(std::string_view field) {
   return std::all_of(field.begin(), field.end(), [](char c) { return c == ' '; });
@@ -22,10 +21,15 @@ std::string make_card(std::string_view text, int width) {
 
 CardReader::CardReader(std::FILE* file, int width) : file_(file), width_(width) {}
 
+CardReader::~CardReader() {
+  if (file_ != nullptr && at_ < size_) std::fseek(file_, -static_cast<long>(size_ - at_), SEEK_CUR);
+}
+
 bool CardReader::fill() {
-  if (block_.empty()) block_.resize(kBlockSize);
+  constexpr std::size_t kBlock = 64 * 1024;
+  if (!block_) block_ = std::make_unique<char[]>(kBlock);
   at_ = 0;
-  size_ = std::fread(block_.data(), 1, block_.size(), file_);
+  size_ = std::fread(block_.get(), 1, kBlock, file_);
   return size_ > 0;
 }
 
@@ -33,42 +37,43 @@ bool CardReader::next(std::string& card) {
   card.clear();
   if (ended_ || file_ == nullptr) return false;
   const auto width = static_cast<std::size_t>(width_);
-  bool started = false;
-  bool pending_cr = false;  // a CR is kept only when something other than LF follows
-  auto keep = [&](const char* from, std::size_t count) {
-    card.append(from, std::min(count, width - std::min(width, card.size())));
-  };
+  card.resize(width, ' ');  // a short line reads as padded with blanks
+  std::size_t length = 0;   // characters of the line, those beyond the width too
+  char last = '\0';
+  bool line_feed_met = false;
   for (;;) {
     if (at_ == size_ && !fill()) {
       ended_ = true;
-      if (!started) return false;
       break;
     }
-    // The run of bytes up to the line end, the Ctrl-Z or the end of the block.
-    const char* from = block_.data() + at_;
-    const std::size_t left = size_ - at_;
-    const char* line_end = static_cast<const char*>(std::memchr(from, '\n', left));
-    const std::size_t span = line_end != nullptr ? static_cast<std::size_t>(line_end - from) : left;
-    const char* ctrl_z = static_cast<const char*>(std::memchr(from, kCtrlZ, span));
-    const std::size_t run = ctrl_z != nullptr ? static_cast<std::size_t>(ctrl_z - from) : span;
-    if (run > 0) {
-      if (pending_cr) keep("\r", 1);
-      pending_cr = from[run - 1] == '\r';
-      keep(from, pending_cr ? run - 1 : run);
-      started = true;
+    const char* start = block_.get() + at_;
+    const auto* line_feed = static_cast<const char*>(std::memchr(start, '\n', size_ - at_));
+    std::size_t span = line_feed != nullptr ? static_cast<std::size_t>(line_feed - start) : size_ - at_;
+    const auto* ctrl_z = static_cast<const char*>(std::memchr(start, kCtrlZ, span));
+    if (ctrl_z != nullptr) span = static_cast<std::size_t>(ctrl_z - start);
+    if (span > 0) {
+      if (length < width) std::memcpy(&card[length], start, std::min(span, width - length));
+      length += span;
+      last = start[span - 1];
     }
-    at_ += run;
+    at_ += span;
     if (ctrl_z != nullptr) {
+      ++at_;
       ended_ = true;
-      if (!started) return false;
       break;
     }
-    if (line_end != nullptr) {
+    if (line_feed != nullptr) {
       ++at_;
+      line_feed_met = true;
       break;
     }
   }
-  card.resize(width, ' ');
+  if (length == 0 && !line_feed_met) {  // nothing left but the end of the file
+    card.clear();
+    return false;
+  }
+  // One carriage return at the end of the line is dropped.
+  if (last == '\r' && length <= width) card[length - 1] = ' ';
   return true;
 }
 

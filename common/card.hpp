@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orv {
 
@@ -30,11 +30,15 @@ std::string make_card(std::string_view text, int width = kCardWidth);
 // Reads a text file as card images of a fixed width.  A line ends at a line
 // feed and loses one carriage return before it; the first Ctrl-Z ends the
 // file.  Characters beyond the width are read and dropped, so a line of any
-// length costs no more memory than one card.  The reader reads the file in
-// blocks of its own: another reader takes over the file only after a rewind.
+// length costs no more memory than one card and a block of the file.  The
+// file is read a block at a time; what was read ahead is given back to the
+// file when the reader goes, so the next reader starts where this one ended.
 class CardReader {
  public:
   CardReader(std::FILE* file, int width);
+  ~CardReader();
+  CardReader(const CardReader&) = delete;
+  CardReader& operator=(const CardReader&) = delete;
 
   // Reads the next card into `card`; false at the end of the file.
   bool next(std::string& card);
@@ -46,9 +50,9 @@ class CardReader {
   std::FILE* file_;
   int width_;
   bool ended_ = false;
-  std::vector<char> block_;
-  std::size_t at_ = 0;    // next unread byte of the block
-  std::size_t size_ = 0;  // bytes in the block
+  std::unique_ptr<char[]> block_;
+  std::size_t at_ = 0;    // next unread character of the block
+  std::size_t size_ = 0;  // characters in the block
 };
 
 }  // namespace orv

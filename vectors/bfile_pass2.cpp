@@ -158,12 +158,12 @@ constexpr ColumnRule kDistance54Rules[] = {
 
 // *20* and *22*, *30* and *32*, *40* and *42*: the second of each pair
 // continues a set and carries no instrument and no date.
-void direction(Run& run, std::string_view rec, bool first_of_set) {
+void direction_or_vertical(Run& run, std::string_view rec, bool first_of_set, std::span<const ColumnRule> rules) {
   time_and_date(run, rec, first_of_set ? kObservationTime : kContinuationTime);
   station(run, rec, 11, kStandpoint);
   station(run, rec, 51, kForepoint);
   if (first_of_set) instrument_step(run, rec, kInstrument);
-  check_columns(run, rec, kDirectionRules);
+  check_columns(run, rec, rules);
 }
 
 void angle(Run& run, std::string_view rec, bool first_of_set) {
@@ -173,14 +173,6 @@ void angle(Run& run, std::string_view rec, bool first_of_set) {
   station(run, rec, 72, "RIGHT FOREPT SSN CC 72-75 NOT FOUND IN 80 OR 82 RECORDS");
   if (first_of_set) instrument_step(run, rec, kInstrument);
   check_columns(run, rec, kAngleRules);
-}
-
-void vertical(Run& run, std::string_view rec, bool first_of_set) {
-  time_and_date(run, rec, first_of_set ? kObservationTime : kContinuationTime);
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 51, kForepoint);
-  if (first_of_set) instrument_step(run, rec, kInstrument);
-  check_columns(run, rec, kVerticalRules);
 }
 
 void height_difference(Run& run, std::string_view rec) {
@@ -267,9 +259,9 @@ void astronomic_azimuth(Run& run, std::string_view rec) {
 
 void pass2_step(Run& run, std::string_view record) {
   const auto code = cols(record, 8, 9);
-  if (code == "20" || code == "22") return direction(run, record, code == "20");
+  if (code == "20" || code == "22") return direction_or_vertical(run, record, code == "20", kDirectionRules);
   if (code == "30" || code == "32") return angle(run, record, code == "30");
-  if (code == "40" || code == "42") return vertical(run, record, code == "40");
+  if (code == "40" || code == "42") return direction_or_vertical(run, record, code == "40", kVerticalRules);
   if (code == "45") return height_difference(run, record);
   if (code == "50") return distance(run, record, kDistanceTime, kDistanceCode50);
   if (code == "51") return distance(run, record, kUndatedDistanceTime, kDistanceCode51);

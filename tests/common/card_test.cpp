@@ -56,15 +56,36 @@ TEST(CardReader, HugeLineCostsOneCard) {
   EXPECT_EQ(cards[1].substr(0, 5), "next ");
 }
 
-TEST(CardReader, LinesAcrossTheReadersBlocks) {
-  // The reader takes the file in blocks of 64 KiB: a CR at the end of one
-  // block is dropped or kept by what begins the next.
-  const std::size_t block = 64 * 1024;
-  const std::string filler(block - 3, 'x');
-  EXPECT_EQ(cards_of(filler + "\nA\r\nB\n", 2), (std::vector<std::string>{"xx", "A ", "B "}));
-  EXPECT_EQ(cards_of(filler + "\nA\rB\n", 3), (std::vector<std::string>{"xxx", "A\rB"}));
-  EXPECT_EQ(cards_of(filler + "\nA\r\x1A\n", 2), (std::vector<std::string>{"xx", "A "}));
-  EXPECT_EQ(cards_of(std::string(3 * block, 'y') + "\nlast", 4), (std::vector<std::string>{"yyyy", "last"}));
+// The file is read in blocks of 64 KiB: a line, its CR or a Ctrl-Z on
+// either side of a block's end reads as anywhere else.
+TEST(CardReader, BlockEndsAreInvisible) {
+  constexpr std::size_t kBlock = 64 * 1024;
+  const std::string filler(kBlock - 3, 'f');
+  EXPECT_EQ(cards_of(filler + "\nab\r\ncd\n").back(), "cd        ");
+  EXPECT_EQ(cards_of(filler + "ab\r\ncd\n")[0].substr(0, 10), "ffffffffff");
+  EXPECT_EQ(cards_of(std::string(kBlock - 1, 'g') + "\r\n", int(kBlock)).at(0).back(), ' ');
+  EXPECT_EQ(cards_of(filler + "\n\r\r\nzz").at(1), "\r         ");
+  EXPECT_EQ(cards_of(filler + "\nab\x1A\ncd\n").size(), 2u);
+  // A CR as the block's last character: kept before more text, dropped at a Ctrl-Z.
+  EXPECT_EQ(cards_of(filler + "\nA\rB\n", 3).at(1), "A\rB");
+  EXPECT_EQ(cards_of(filler + "\nA\r\x1A\n", 2).at(1), "A ");
+}
+
+// A reader that stops early gives back what it read ahead: a second reader
+// of the same file goes on from the next line.
+TEST(CardReader, TheNextReaderGoesOnWhereOneStopped) {
+  std::FILE* file = std::tmpfile();
+  std::fputs("one\ntwo\nthree\n", file);
+  std::rewind(file);
+  std::string card;
+  {
+    CardReader first(file, 5);
+    ASSERT_TRUE(first.next(card));
+  }
+  CardReader second(file, 5);
+  ASSERT_TRUE(second.next(card));
+  EXPECT_EQ(card, "two  ");
+  std::fclose(file);
 }
 
 TEST(CardReader, RewindReadsAgain) {
