@@ -21,8 +21,6 @@ std::string padded(std::string_view text, std::size_t width) {
   return s;
 }
 
-std::string key_text(const orv::SsnKey& key) { return std::string(key.text()); }
-
 void two_line_notice(Run& run, const std::string& first, const std::string& second) {
   run.reports.both(first);
   run.reports.notice(second);
@@ -82,15 +80,15 @@ void equipment_checks(Run& run, const Occupation& o) {
 
 void write_matched_73i(Run& run, const VectorEnd& end, const Occupation& o) {
   const Instrument* instrument = run.tables.instrument(o.instrument);
-  run.reports.long_only(format("73I %4d %s %s %s %3d %s %s", end.vector.group, listed_decimal(o.antenna_height, 6, 3).c_str(),
-                               padded(end.media_id, 10).c_str(), key_text(end.ssn).c_str(),
-                               instrument ? instrument->equipment_code : 0,
-                               padded(instrument ? instrument->serial : "", 10).c_str(), end.vector.group_code.c_str()));
+  run.reports.long_only(joined({"73I", format("%4d", end.vector.group), listed_decimal(o.antenna_height, 6, 3),
+                                padded(end.media_id, 10), end.ssn.text(),
+                                format("%3d", instrument ? instrument->equipment_code : 0),
+                                padded(instrument ? instrument->serial : "", 10), end.vector.group_code}));
 }
 
 void write_unmatched_73i(Run& run, const VectorEnd& end) {
-  run.reports.long_only(format("73I %4d %6s %s %s %3s %10s %s", end.vector.group, "", padded(end.media_id, 10).c_str(),
-                               key_text(end.ssn).c_str(), "", "", end.vector.group_code.c_str()));
+  run.reports.long_only(joined({"73I", format("%4d", end.vector.group), "      ", padded(end.media_id, 10),
+                                end.ssn.text(), "   ", "          ", end.vector.group_code}));
 }
 
 void vector_end(Run& run, GroupMediaIds& listed, const VectorEnd& end) {
@@ -104,8 +102,7 @@ void vector_end(Run& run, GroupMediaIds& listed, const VectorEnd& end) {
   }
   if (!listed.add(run, end.media_id)) return;
   two_line_notice(run, "25 RECORD SSN/MEDIA_ID NOT FOUND FOR C/F RECORD",
-                  format("%.*s SSN %s MEDIA_ID %s", static_cast<int>(end.role.size()), end.role.data(),
-                         key_text(end.ssn).c_str(), end.media_id.c_str()));
+                  joined({end.role, "SSN", end.ssn.text(), "MEDIA_ID", end.media_id}));
   write_unmatched_73i(run, end);
 }
 
@@ -137,7 +134,7 @@ void unused_occupation_listing(Run& run) {
   r.both("    SSN   MEDIA ID    INSTR NO");
   r.both("");
   for (const Occupation& o : occupations) {
-    if (!o.used) r.both(format("    %s  %s  %3d", key_text(o.ssn).c_str(), padded(o.media_id, 10).c_str(), o.instrument));
+    if (!o.used) r.both(joined({"   ", o.ssn.text(), "", padded(o.media_id, 10), "", format("%3d", o.instrument)}));
   }
 }
 

@@ -105,12 +105,12 @@ void b_span_checks(Run& run, std::string_view rec, const BValues& v) {
 // 70I: the group's span and solution as one listing record.
 void write_70i(GfilePass& pass, std::string_view rec, const BValues& v) {
   using namespace b_record;
-  pass.run.reports.long_only(format("70I %4d %s %04ld %08ld %04ld %s %s %s %s %s %s %s  7  1 %s", pass.group.number,
-                                    pass.group.start_date.c_str(), v.start_time, v.end_date, v.end_time,
-                                    text_of(rec, kCarried).c_str(), text_of(rec, kOrbitSource).c_str(),
-                                    listed_decimal(v.orbit_accuracy, 5, 1).c_str(), text_of(rec, kReferenceSystem).c_str(),
-                                    text_of(rec, kMetUse).c_str(), text_of(rec, kIonUse).c_str(),
-                                    text_of(rec, kAgency).c_str(), pass.group.code.c_str()));
+  const Group& g = pass.group;
+  pass.run.reports.long_only(joined({"70I", format("%4d", g.number), g.start_date, format("%04ld", v.start_time),
+                                     format("%08ld", v.end_date), format("%04ld", v.end_time), field(rec, kCarried),
+                                     field(rec, kOrbitSource), listed_decimal(v.orbit_accuracy, 5, 1),
+                                     field(rec, kReferenceSystem), field(rec, kMetUse), field(rec, kIonUse),
+                                     field(rec, kAgency), " 7", " 1", g.code}));
 }
 
 // --- C and F records ------------------------------------------------------------
@@ -133,13 +133,15 @@ char listed_rejection(char code, const VectorLayout& layout) {
 void write_71i(GfilePass& pass, std::string_view rec, const VectorLayout& layout, const std::array<double, 6>& values) {
   const Group& g = pass.group;
   const Vector& v = pass.run.vectors.back();
-  std::string line = format("71I %4d %4d %4d %.4s %.4s", static_cast<int>(pass.run.vectors.size()),
-                            static_cast<int>(g.vectors.size()), g.number, v.origin.text().data(),
-                            v.differential.text().data());
-  for (std::size_t i = 0; i < values.size(); ++i) line += " " + listed_decimal(values[i], i % 2 == 0 ? 15 : 7, 4);
-  line += format(" %c %s %s %s  1 %s", listed_rejection(orv::col(rec, layout.rejection_code), layout), g.frequency.c_str(),
-                 g.difference.c_str(), g.bias.c_str(), g.code.c_str());
-  pass.run.reports.long_only(line);
+  std::array<std::string, 6> components;
+  for (std::size_t i = 0; i < values.size(); ++i) components[i] = listed_decimal(values[i], i % 2 == 0 ? 15 : 7, 4);
+  const char rejection = listed_rejection(orv::col(rec, layout.rejection_code), layout);
+  pass.run.reports.long_only(joined({"71I", format("%4d", static_cast<int>(pass.run.vectors.size())),
+                                     format("%4d", static_cast<int>(g.vectors.size())), format("%4d", g.number),
+                                     v.origin.text(), v.differential.text(), components[0], components[1],
+                                     components[2], components[3], components[4], components[5],
+                                     std::string_view(&rejection, 1), g.frequency, g.difference, g.bias, " 1",
+                                     g.code}));
 }
 
 }  // namespace

@@ -46,6 +46,15 @@ std::optional<double> checked_value(std::string_view record, Columns c, Mode mod
   return blanks == Blanks::zeros ? orv::blank_as_zero(text, implied) : orv::blank_ignored(text, implied);
 }
 
+std::string joined(std::initializer_list<std::string_view> fields) {
+  std::string line;
+  for (const std::string_view f : fields) {
+    if (!line.empty()) line += ' ';
+    line += f;
+  }
+  return line;
+}
+
 std::string listed_decimal(double value, int width, int decimals) {
   std::string text = orv::format("%*.*f", width, decimals, value);
   if (text.find_first_of("123456789") == std::string::npos) text = orv::format("%*.*f", width, decimals, 0.0);

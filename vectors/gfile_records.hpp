@@ -4,6 +4,7 @@
 // record.  A G-file line is 89 columns; column 1 holds the record letter.
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -136,6 +137,10 @@ bool in_set(std::string_view code, const auto& set) {
 // that the field gets its NON-INTEGER finding.
 enum class Blanks { zeros, ignored };
 std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks);
+
+// A listing record: its fields joined by one blank each.  Texts taken from
+// the files may hold any byte, so they are copied, never passed to printf.
+std::string joined(std::initializer_list<std::string_view> fields);
 
 // A listed decimal: right-aligned in `width`, never written as minus zero.
 std::string listed_decimal(double value, int width, int decimals);

@@ -1,6 +1,7 @@
 // Every fatal finding of the G-file records names its field and columns,
 // echoes the record and ends the run before the cross-checks; the limits of
-// the G-file tables end it with their own lines.
+// the G-file tables end it with their own lines; listing records keep every
+// byte of the fields they copy in its columns.
 
 #include <gtest/gtest.h>
 
@@ -200,6 +201,21 @@ TEST(GfileLimits, CorrelationStoreKeepsACompleteSetAndCountsTheRest) {
   EXPECT_NE(run.short_report.find("72I/76I RECORDS FOR GROUP    2 NOT WRITTEN TO OUTPUT.\n"
                                   "CORRELATIONS/COVARIANCES READ - 11180 CORRELATIONS/COVARIANCES REQUIRED -    0\n\n"),
             std::string::npos);
+}
+
+TEST(GfileListing, AnyByteStaysInItsColumns) {
+  const std::string nul(1, '\0');
+  const std::string b = with(with(b_record(1), 30, nul), 88, nul);
+  const std::string c = with(with(c_record("135A01R001", "ORIG" + nul + "NAL  "), 89, nul), 3, nul);
+  const Outcome run = run_tamrel(b + c);
+  EXPECT_EQ(run.status, 0);
+  const std::string listing = gfile_section(run.long_report);
+  EXPECT_NE(listing.find("70I    1 20240514 1400 20240514 2000   " + nul + "             IGS     1.0 14  1  3 GSOSAT  7  1 M" +
+                         nul + "1\n"),
+            std::string::npos);
+  EXPECT_NE(listing.find("71I    1    1    1 2" + nul + "01 2002 "), std::string::npos);
+  EXPECT_NE(listing.find("2" + nul + "01                MC" + nul + "\n"), std::string::npos);
+  EXPECT_NE(listing.find("DIFFERENTIAL STATION SSN 2002 MEDIA_ID ORIG" + nul + "NAL  \n"), std::string::npos);
 }
 
 }  // namespace
