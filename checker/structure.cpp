@@ -33,7 +33,7 @@ bool same(const Record& a, std::string_view b, int first, int last) {
 
 // The duplicate key: code, cc 11-14, cc 15-16 and the further station field.
 std::string duplicate_key(const Record& rec, int code) {
-  std::string key = std::string(cols(rec, 8, 9)) + std::string(cols(rec, 11, 16));
+  std::string key = orv::joined({cols(rec, 8, 9), cols(rec, 11, 16)});
   if (code >= 50 && code <= 59) return key + std::string(cols(rec, 46, 49));
   if (code >= 20 && code <= 69 && !(code >= 25 && code <= 28)) return key + std::string(cols(rec, 51, 54));
   return key + "    ";
