@@ -48,9 +48,8 @@ std::string direction_of(const Record& rec) {
 // Writes the record as the next working-copy record and moves the family's
 // pointers.  The 3001st record ends the run.
 int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
-  if (ck.stored >= kWorkingCopyCapacity) fatal_termination(ck);
-  const int number = ++ck.stored;
-  ck.working_copy.write(number, rec);
+  if (ck.working_copy.count() >= kWorkingCopyCapacity) fatal_termination(ck);
+  const int number = ck.working_copy.append(rec);
   if (family != Family::kNone) {
     Pointers& p = ck.family(family);
     if (sets_first && p.first == 0) p.first = number;
