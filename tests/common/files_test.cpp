@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "common/agency_list.hpp"
+#include "common/scratch_file.hpp"
 #include "common/console.hpp"
 #include "common/report_lines.hpp"
 
@@ -162,6 +163,25 @@ TEST(ScratchFile, HasNoNameInTheFolder) {
     const auto during = std::distance(fs::directory_iterator(fs::current_path()), fs::directory_iterator());
     EXPECT_EQ(during, before);
   }
+}
+
+TEST(ScratchFile, AnswersOnlyFromWhatWasWritten) {
+  orv::ScratchFile scratch;
+  ASSERT_TRUE(scratch.open());
+  std::string all;
+  for (int i = 0; all.size() < 200 * 1024; ++i) {  // beyond what is gathered before writing
+    const std::string line = std::to_string(i) + std::string(90, 'x') + "\n";
+    ASSERT_TRUE(scratch.append(line));
+    all += line;
+  }
+  std::string read;
+  ASSERT_TRUE(scratch.read_at(0, all.size(), read));
+  EXPECT_EQ(read, all);
+  ASSERT_TRUE(scratch.read_at(100, 7, read));
+  EXPECT_EQ(read, all.substr(100, 7));
+  EXPECT_FALSE(scratch.read_at(static_cast<std::int64_t>(all.size()) - 1, 2, read));  // one byte never written
+  EXPECT_FALSE(scratch.write_failed());
+  EXPECT_FALSE(scratch.read_at(0, 1, read));  // and nothing after a failure
 }
 
 TEST_F(InTempFolder, AgencyLookup) {
