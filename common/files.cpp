@@ -31,7 +31,9 @@ fs::path destination(const std::string& name) {
   fs::path path = fs::absolute(name, ec);
   for (int links = 0; !ec && links < kMostLinks; ++links) {
     const fs::path resolved = fs::weakly_canonical(path, ec);
-    if (ec || !fs::is_symlink(resolved, ec)) return ec ? path.lexically_normal() : resolved;
+    if (ec) break;
+    std::error_code missing;  // a name that does not exist is no link
+    if (fs::symlink_status(resolved, missing).type() != fs::file_type::symlink) return resolved;
     const fs::path target = fs::read_symlink(resolved, ec);
     path = target.is_absolute() ? target : resolved.parent_path() / target;
   }

@@ -100,9 +100,10 @@ TEST_F(InTempFolder, AnOutputNamingAnInputIsFoundInAnySpelling) {
   fs::create_hard_link(path("deck.obs"), path("hard"));
   fs::create_symlink(path("deck.obs"), path("soft"));
   fs::create_symlink("missing.dat", path("dangling"));
+  fs::create_directory_symlink(folder_, path("here"));
   const std::vector<std::string> inputs{path("deck.obs"), path("contrib.dat"), path("dangling"), ""};
   for (const char* same : {"deck.obs", "sub/../deck.obs", "./hard", "soft", "contrib.dat", "sub/../contrib.dat",
-                           "missing.dat", "dangling"}) {
+                           "here/contrib.dat", "missing.dat", "dangling"}) {
     EXPECT_TRUE(orv::names_an_input(path(same), inputs)) << same;
   }
   for (const char* other : {"report.txt", "sub/deck.obs", "sub", "contrib.da"}) {
