@@ -17,6 +17,15 @@ bool ReportLines::flush() {
   return std::fflush(file_) == 0 && std::ferror(file_) == 0;
 }
 
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (const auto part : parts) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (const auto part : parts) text += part;
+  return text;
+}
+
 std::string format(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);

@@ -13,7 +13,7 @@ constexpr const char* kListHeading = " SSN      STATION NAME";
 
 template <class Entry>
 void list_line(Comparer& c, const Entry& e) {
-  c.report.line(" " + std::string(e.key.text()) + "     " + e.name);
+  c.report.line(orv::joined({" ", e.key.text(), "     ", e.name}));
 }
 
 void framed(Comparer& c, const char* text) {

@@ -92,7 +92,7 @@ void open_files(Comparer& c, const RunParameters& p) {
   if (!c.observation_file) failed("Error in opening B-file - ", p.observation_name);
   c.description_file = orv::open_input(p.description_name);
   if (!c.description_file) failed("Error in opening Description file - ", p.description_name);
-  c.report_file = orv::create_output(p.report_name);
+  c.report_file = orv::create_output(p.report_name, {p.observation_name, p.description_name});
   if (!c.report_file) failed("Error in opening output file - ", p.report_name);
   c.report.attach(c.report_file.get());
 }
