@@ -17,6 +17,12 @@ bool ReportLines::flush() {
   return std::fflush(file_) == 0 && std::ferror(file_) == 0;
 }
 
+std::string padded(std::string_view text, std::size_t width) {
+  std::string field(text);
+  if (field.size() < width) field.resize(width, ' ');
+  return field;
+}
+
 std::string format(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);

@@ -26,6 +26,10 @@ class ReportLines {
   std::FILE* file_ = nullptr;
 };
 
+// A text in a field of `width` columns: padded with blanks, a longer text
+// whole (a file name is never cut short where a header shows it).
+std::string padded(std::string_view text, std::size_t width);
+
 // printf-style formatting into a std::string, for report and console lines.
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 

@@ -15,12 +15,19 @@ std::size_t Capacities::of(Table table) const {
   return 0;
 }
 
+namespace {
+template <class Entry>
+void reserve(std::vector<Entry>& table, std::size_t capacity) {
+  if (capacity != kCheckedOnly) table.reserve(capacity);
+}
+}  // namespace
+
 ObservationTables::ObservationTables(const Capacities& limits) : capacity(limits) {
-  stations.reserve(capacity.stations);
-  auxiliaries.reserve(capacity.auxiliaries);
-  directions.reserve(capacity.directions);
-  angles.reserve(capacity.angles);
-  distances.reserve(capacity.distances);
+  reserve(stations, capacity.stations);
+  reserve(auxiliaries, capacity.auxiliaries);
+  reserve(directions, capacity.directions);
+  reserve(angles, capacity.angles);
+  reserve(distances, capacity.distances);
 }
 
 bool ObservationTables::full(Table table) const {

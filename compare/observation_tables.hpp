@@ -5,6 +5,7 @@
 // or an unreadable field ends the run.
 
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +67,10 @@ struct Distance {  // *50*, *51*, *52*: as measured, or reduced (type G or H)
 
 enum class Table { stations, auxiliaries, directions, angles, distances };
 
+// The capacity of a table whose records a program checks but never reads
+// again: nothing is kept in it, so it never fills.
+inline constexpr std::size_t kCheckedOnly = std::numeric_limits<std::size_t>::max();
+
 struct Capacities {
   std::size_t stations;
   std::size_t auxiliaries;
@@ -80,6 +85,7 @@ struct ObservationTables {
   explicit ObservationTables(const Capacities& limits);
 
   bool full(Table table) const;
+  bool keeps(Table table) const { return capacity.of(table) != kCheckedOnly; }
 
   // Linear searches from the first entry; the first equal entry wins.
   Station* find_station(const Key& key);

@@ -1,0 +1,6 @@
+#include "editor/driver.hpp"
+
+int main() {
+  orv::Console console;
+  return morandel::run(console);
+}
