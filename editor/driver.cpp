@@ -122,7 +122,7 @@ void write_header(Editor& e) {
 
 void check_report(Editor& e) {
   if (!e.report.flush()) {
-    e.console.line(" ERROR IN WRITING PROGRAM OUTPUT FILE - " + padded(e.options.report_name, kNameField));
+    e.console.line(trimmed(" ERROR IN WRITING PROGRAM OUTPUT FILE - " + padded(e.options.report_name, kNameField)));
     data_error_end(e);
   }
 }
