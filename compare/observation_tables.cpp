@@ -1,6 +1,5 @@
 #include "compare/observation_tables.hpp"
 
-#include <algorithm>
 
 namespace halvic {
 
@@ -43,10 +42,13 @@ bool ObservationTables::full(Table table) const {
 }
 
 namespace {
-template <class Entry>
-Entry* first_with_key(std::vector<Entry>& table, const Key& key) {
-  const auto it = std::find_if(table.begin(), table.end(), [&](const Entry& e) { return e.key == key; });
-  return it == table.end() ? nullptr : &*it;
+template <class Entry, class Index>
+Entry* first_with_key(std::vector<Entry>& table, Index& index, const Key& key) {
+  for (; index.indexed < table.size(); ++index.indexed) {
+    index.positions.emplace(std::string(table[index.indexed].key.text()), index.indexed);  // the first stays
+  }
+  const auto it = index.positions.find(std::string(key.text()));
+  return it == index.positions.end() ? nullptr : &table[it->second];
 }
 
 template <class Entry>
@@ -55,10 +57,10 @@ void index_names(const std::vector<Entry>& table, std::unordered_map<std::string
 }
 }  // namespace
 
-Station* ObservationTables::find_station(const Key& key) { return first_with_key(stations, key); }
+Station* ObservationTables::find_station(const Key& key) { return first_with_key(stations, station_keys_, key); }
 
 AuxiliaryStation* ObservationTables::find_auxiliary(const Key& key) {
-  return first_with_key(auxiliaries, key);
+  return first_with_key(auxiliaries, auxiliary_keys_, key);
 }
 
 NameIndex::NameIndex(const ObservationTables& tables) {

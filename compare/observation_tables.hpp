@@ -87,7 +87,7 @@ struct ObservationTables {
   bool full(Table table) const;
   bool keeps(Table table) const { return capacity.of(table) != kCheckedOnly; }
 
-  // Linear searches from the first entry; the first equal entry wins.
+  // The first entry with the key, as a search from the first entry finds it.
   Station* find_station(const Key& key);
   AuxiliaryStation* find_auxiliary(const Key& key);
 
@@ -97,6 +97,16 @@ struct ObservationTables {
   std::vector<Direction> directions;
   std::vector<Angle> angles;
   std::vector<Distance> distances;
+
+ private:
+  // The position of the first entry of each key.  Entries are only ever
+  // appended, so an index catches up with its table when it is next used.
+  struct FirstOfKey {
+    std::unordered_map<std::string, std::size_t> positions;
+    std::size_t indexed = 0;
+  };
+  FirstOfKey station_keys_;
+  FirstOfKey auxiliary_keys_;
 };
 
 // The key of a 30-character name as a search from the first entry finds it,

@@ -1,14 +1,13 @@
 // Times the comparer with full observation tables and prints the figures:
 // the median of several runs of the built program, in a temporary folder.
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "common/report_lines.hpp"
 #include "tests/support/cards.hpp"
+#include "tests/support/timing.hpp"
 #include "tests/support/workspace.hpp"
 
 namespace {
@@ -98,23 +97,14 @@ std::string dense_description() {
   return text + line({{7, "*BM*"}});
 }
 
-double median_seconds(const orv::test::Workspace& work, char layout, int runs) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    std::remove((work.folder() / "deck.rpt").c_str());
-    const auto start = std::chrono::steady_clock::now();
-    work.run("halvic", std::string("deck.obs\nn\ndeck.dsc\n") + layout + "\ndeck.rpt\n");
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 double timed(const std::string& deck, const std::string& description, char layout, int runs) {
   orv::test::Workspace work;
   work.write("deck.obs", deck);
   work.write("deck.dsc", description);
-  return median_seconds(work, layout, runs);
+  return orv::test::median_seconds(runs, [&] {
+    std::remove((work.folder() / "deck.rpt").c_str());
+    work.run("halvic", std::string("deck.obs\nn\ndeck.dsc\n") + layout + "\ndeck.rpt\n");
+  });
 }
 
 }  // namespace
