@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "checker/fields.hpp"
@@ -91,6 +92,9 @@ struct Checker {
   // records that carry one, by key; and every stored record by cc 7-14.
   std::unordered_map<std::string, std::vector<int>> duplicate_keys;
   std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
+  // The direction (cc 11-16, 51-54, 64-72) of every stored *20*, also of one
+  // stored without its key after 323: a *22* repeating any of them is dropped.
+  std::unordered_set<std::string> stored_directions;
 
   // Tables shared by the passes
   std::vector<std::string> instrument_codes;  // cc 11-13 of the *70* records, at most 99

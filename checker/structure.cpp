@@ -39,6 +39,12 @@ std::string duplicate_key(const Record& rec, int code) {
   return key + "    ";
 }
 
+// What a *22* may not repeat of a stored *20*: the standpoint, the set, the
+// forepoint and the direction.
+std::string direction_of(const Record& rec) {
+  return std::string(cols(rec, 11, 16)) + std::string(cols(rec, 51, 54)) + std::string(cols(rec, 64, 72));
+}
+
 // Writes the record as the next working-copy record and moves the family's
 // pointers.  The 3001st record ends the run.
 int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
@@ -52,6 +58,7 @@ int store(Checker& ck, const Record& rec, Family family, bool with_key, bool set
   }
   const int code = record_code(rec);
   if (with_key) ck.duplicate_keys[duplicate_key(rec, code)].push_back(number);
+  if (code == 20) ck.stored_directions.insert(direction_of(rec));
   ck.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
   return number;
 }
@@ -202,14 +209,9 @@ void direction_continuation_duplicates(Checker& ck, const Record& rec) {
     case Duplicate::kNone:
       break;
   }
-  const std::string parent_key = "20" + duplicate_key(rec, 22).substr(2);
-  if (const auto found = ck.duplicate_keys.find(parent_key); found != ck.duplicate_keys.end()) {
-    for (int number : found->second) {
-      if (same(rec, ck.working_copy.read(number), 64, 72)) {
-        raise(ck, 472, rec);
-        return;
-      }
-    }
+  if (ck.stored_directions.contains(direction_of(rec))) {
+    raise(ck, 472, rec);
+    return;
   }
   store(ck, rec, Family::k20, true);
 }
