@@ -38,7 +38,11 @@ void list_of(Comparer& c, const std::vector<Entry>& table, const char* empty_tex
 
 }  // namespace
 
-std::string list_line(const Key& key, const std::string& name) { return " " + std::string(key.text()) + "     " + name; }
+std::string list_line(const Key& key, const std::string& name) {
+  std::string line(" ");
+  line.append(key.text()).append("     ").append(name);
+  return line;
+}
 
 void closing_list(const LineSink& out, const std::vector<std::string>& lines, const ClosingListTexts& texts) {
   if (lines.empty()) {
