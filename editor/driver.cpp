@@ -128,6 +128,22 @@ void write_header(Editor& e) {
   e.report.empty();
 }
 
+// The inputs and the report are kept at every end; the outputs only when
+// they are complete.
+void close_files(Editor& e, bool keep_outputs) {
+  e.report.attach(nullptr);
+  e.report_file.reset();
+  if (keep_outputs) {
+    e.observation_output.close();
+    e.description_output.close();
+  } else {
+    e.observation_output.close_and_delete();
+    e.description_output.close_and_delete();
+  }
+  e.description_file.reset();
+  e.observation_file.reset();
+}
+
 // --- checked reads and writes -------------------------------------------------
 
 void check_report(Editor& e) {
@@ -212,12 +228,7 @@ void normal_end(Editor& e) {
   check_report(e);
   e.console.line("");
   e.console.line(" PROGRAM MORANDEL TERMINATED");
-  e.report.attach(nullptr);
-  e.report_file.reset();
-  e.observation_output.close();
-  e.description_output.close();
-  e.description_file.reset();
-  e.observation_file.reset();
+  close_files(e, true);
 }
 
 }  // namespace
@@ -247,13 +258,7 @@ void file_failure(Editor& e, std::string_view message, const std::string& name) 
 void data_error_end(Editor& e) {
   e.show_empty();
   e.show(" DATA ERROR - PROGRAM MORANDEL TERMINATED -  OUTPUT DATA SET FILES NOT SAVED");
-  e.observation_output.close_and_delete();
-  e.description_output.close_and_delete();
-  e.report.flush();
-  e.report.attach(nullptr);
-  e.report_file.reset();
-  e.description_file.reset();
-  e.observation_file.reset();
+  close_files(e, false);
   throw orv::RunEnd{orv::kEarlyEnd};
 }
 

@@ -16,11 +16,10 @@
 namespace {
 
 using orv::format;
-using orv::test::card;
+using orv::test::card_line;
 
 constexpr int kStations = 999;
 
-std::string line(std::initializer_list<orv::test::At> fields) { return card(fields) + "\n"; }
 std::string ssn(int n) { return format("%04d", n); }
 int neighbour(int s, int step) { return (s - 1 + step) % kStations + 1; }
 
@@ -28,40 +27,40 @@ int neighbour(int s, int step) { return (s - 1 + step) % kStations + 1; }
 // station (about 12000 directions and 3000 distances), the stations with their
 // positions, and a *25* for every tenth.
 std::string deck() {
-  std::string text = line({{1, "000001"}, {7, "*BM*"}, {11, "HZTLOBS GSOFP9BENCH NETWORK"}});
+  std::string text = card_line({{1, "000001"}, {7, "*BM*"}, {11, "HZTLOBS GSOFP9BENCH NETWORK"}});
   int seq = 1;
   for (int s = 1; s <= kStations; ++s) {
     for (int set = 1; set <= 2; ++set) {
       for (int m = 0; m < 6; ++m) {
-        text += line({{1, format("%06d", ++seq)}, {7, m == 0 ? "*20*" : "*22*"}, {11, ssn(s)}, {15, format("%02d", set)},
+        text += card_line({{1, format("%06d", ++seq)}, {7, m == 0 ? "*20*" : "*22*"}, {11, ssn(s)}, {15, format("%02d", set)},
                       {51, ssn(neighbour(s, m + 1))}, {64, format("%03d%02d%04d", m * 50, set * 7, s % 6000)}});
       }
     }
     for (int m = 1; m <= 3; ++m) {
-      text += line({{1, format("%06d", ++seq)}, {7, "*50*"}, {11, ssn(s)}, {46, ssn(neighbour(s, m))},
+      text += card_line({{1, format("%06d", ++seq)}, {7, "*50*"}, {11, ssn(s)}, {46, ssn(neighbour(s, m))},
                     {54, format("%5d", (m - 2) * 1234)}, {64, format("%09d", 10000000 + s * 1234 + m)}, {73, "S"}});
     }
-    if (s % 10 == 0) text += line({{1, format("%06d", ++seq)}, {7, "*25*"}, {11, ssn(s)}});
+    if (s % 10 == 0) text += card_line({{1, format("%06d", ++seq)}, {7, "*25*"}, {11, ssn(s)}});
   }
   for (int s = 1; s <= kStations; ++s) {
-    text += line({{1, format("%06d", ++seq)}, {7, "*80*"}, {11, ssn(s)}, {15, format("STATION %04d", s)},
+    text += card_line({{1, format("%06d", ++seq)}, {7, "*80*"}, {11, ssn(s)}, {15, format("STATION %04d", s)},
                   {45, format("%02d%02d%07d", 30 + s % 10, s % 60, s * 997 % 6000000)}, {56, "N"},
                   {57, format("%03d%02d%07d", 100 + s % 20, s * 7 % 60, s * 991 % 6000000)}, {69, "W"},
                   {70, format("%06d", 100000 + s * 37)}, {77, "NM"}});
   }
-  return text + line({{7, "*BM*"}});
+  return text + card_line({{7, "*BM*"}});
 }
 
 // Every station described with another state code and another name, and a
 // recovery note.
 std::string description() {
-  std::string text = line({{7, "*BM*"}});
+  std::string text = card_line({{7, "*BM*"}});
   for (int s = 1; s <= kStations; ++s) {
-    text += line({{7, "*10*"}, {11, ssn(s)}, {17, "N300000W1000000 1000M"}, {47, "AZ"}, {71, s % 20 == 0 ? "P" : ""}});
-    text += line({{7, "*13*"}, {11, format("STATION %04d RM", s)}});
-    text += line({{7, "*20*"}, {11, "RECOVERED IN GOOD CONDITION BY THE BENCH PARTY."}});
+    text += card_line({{7, "*10*"}, {11, ssn(s)}, {17, "N300000W1000000 1000M"}, {47, "AZ"}, {71, s % 20 == 0 ? "P" : ""}});
+    text += card_line({{7, "*13*"}, {11, format("STATION %04d RM", s)}});
+    text += card_line({{7, "*20*"}, {11, "RECOVERED IN GOOD CONDITION BY THE BENCH PARTY."}});
   }
-  return text + line({{7, "*BM*"}});
+  return text + card_line({{7, "*BM*"}});
 }
 
 // Each state code corrected in the deck (999 corrections, the most there

@@ -16,12 +16,12 @@ namespace {
 
 using orv::format;
 using orv::test::card;
+using orv::test::card_line;
 
-std::string line(std::initializer_list<orv::test::At> fields) { return card(fields) + "\n"; }
 std::string ssn(int n) { return format("%04d", n); }
 
 std::string station(int n, const char* code = "*80*") {
-  return line({{7, code}, {11, ssn(n)}, {15, "STATION " + ssn(n)}, {45, "40123456789N105123456789W"}, {70, "123456"},
+  return card_line({{7, code}, {11, ssn(n)}, {15, "STATION " + ssn(n)}, {45, "40123456789N105123456789W"}, {70, "123456"},
                {77, "CO"}});
 }
 
@@ -43,7 +43,7 @@ struct Outcome {
 Outcome edit(const std::string& deck_body, bool unified, const std::string& description_body,
              const std::string& answers = "") {
   orv::test::Workspace ws;
-  const std::string job = line({{7, "*JB*"}});
+  const std::string job = card_line({{7, "*JB*"}});
   ws.write("deck.obs", job + deck_body + job);
   ws.write("deck.dsc", job + description_body + job);
   const std::string dialogue = std::string("deck.obs\ny\ndeck.dsc\n") + (unified ? "y\nn\n" : "n\n") +
@@ -78,13 +78,13 @@ TEST(EditorLimits, StationsWithThe81RecordsAmongThem) {
 }
 
 TEST(EditorLimits, AuxiliaryStations) {
-  auto mark = [](int n) { return line({{7, "*82*"}, {11, ssn(n)}, {15, "MARK " + ssn(n)}}); };
+  auto mark = [](int n) { return card_line({{7, "*82*"}, {11, ssn(n)}, {15, "MARK " + ssn(n)}}); };
   EXPECT_EQ(edit(repeated(999, mark), false, "").status, 0);
   expect_data_error(edit(repeated(1000, mark), false, ""), " NUMBER OF OBS 82 RECORDS EXCEEDS 999");
 }
 
 TEST(EditorLimits, DescriptionStationRecords) {
-  auto described = [](int n) { return line({{7, "*10*"}, {11, ssn(n)}}) + line({{7, "*13*"}, {11, "MARK"}}); };
+  auto described = [](int n) { return card_line({{7, "*10*"}, {11, ssn(n)}}) + card_line({{7, "*13*"}, {11, "MARK"}}); };
   const Outcome ok = edit(station(1), true, repeated(999, described));
   EXPECT_EQ(ok.status, 0);
   const Outcome over = edit(station(1), true, repeated(1000, described));
@@ -96,9 +96,9 @@ TEST(EditorLimits, DescriptionStationRecords) {
 TEST(EditorLimits, NoCountOfDirectionsAnglesOrDistances) {
   std::string deck = station(1) + station(2);
   for (int i = 0; i < 4000; ++i) {
-    deck += line({{7, "*22*"}, {11, "0001"}, {51, "0002"}, {64, "090253938"}});
-    deck += line({{7, "*32*"}, {11, "0001"}, {51, "0002"}, {64, "29401030"}, {72, "0003"}});
-    deck += line({{7, "*50*"}, {11, "0001"}, {46, "0002"}, {64, "008685168"}, {73, "S"}});
+    deck += card_line({{7, "*22*"}, {11, "0001"}, {51, "0002"}, {64, "090253938"}});
+    deck += card_line({{7, "*32*"}, {11, "0001"}, {51, "0002"}, {64, "29401030"}, {72, "0003"}});
+    deck += card_line({{7, "*50*"}, {11, "0001"}, {46, "0002"}, {64, "008685168"}, {73, "S"}});
   }
   const Outcome run = edit(deck, false, "");
   EXPECT_EQ(run.status, 0);
@@ -108,8 +108,8 @@ TEST(EditorLimits, NoCountOfDirectionsAnglesOrDistances) {
 // Old layout: one station, then name records that differ in name and state;
 // each answered no, yes twice gives two corrections of the observation file.
 std::string name_and_state_records(int count) {
-  std::string text = line({{7, "*10*"}, {11, "001"}});
-  for (int i = 1; i <= count; ++i) text += line({{7, "*14*"}, {11, format("NAME %04d", i)}, {58, "WY"}});
+  std::string text = card_line({{7, "*10*"}, {11, "001"}});
+  for (int i = 1; i <= count; ++i) text += card_line({{7, "*14*"}, {11, format("NAME %04d", i)}, {58, "WY"}});
   return text;
 }
 
@@ -117,7 +117,7 @@ TEST(CorrectionLimit, TheThousandthCorrectionAfterAStateQuestion) {
   std::string answers;
   for (int i = 0; i < 500; ++i) answers += "n\ny\nn\ny\n";
   // 499 records and a name: 999 corrections, the later ones written.
-  const Outcome full = edit(station(1), false, name_and_state_records(499) + line({{7, "*14*"}, {11, "LAST NAME"}, {58, "CO"}}), answers);
+  const Outcome full = edit(station(1), false, name_and_state_records(499) + card_line({{7, "*14*"}, {11, "LAST NAME"}, {58, "CO"}}), answers);
   EXPECT_EQ(full.status, 0);
   EXPECT_EQ(full.files, kAllKept);
   EXPECT_NE(full.observations.find(card({{7, "*80*"}, {11, "0001"}, {15, "LAST NAME"},
@@ -130,10 +130,10 @@ TEST(CorrectionLimit, TheThousandthCorrectionAfterAStateQuestion) {
 }
 
 TEST(CorrectionLimit, TheThousandthCorrectionAfterAUnifiedNameQuestion) {
-  std::string description = line({{7, "*10*"}, {11, "0001"}, {47, "CO"}});
+  std::string description = card_line({{7, "*10*"}, {11, "0001"}, {47, "CO"}});
   std::string answers;
   for (int i = 1; i <= 1000; ++i) {
-    description += line({{7, "*13*"}, {11, format("NAME %04d", i)}});
+    description += card_line({{7, "*13*"}, {11, format("NAME %04d", i)}});
     answers += "n\ny\n";
   }
   const Outcome over = edit(station(1), true, description, answers);

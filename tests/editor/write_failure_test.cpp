@@ -20,9 +20,8 @@
 namespace {
 
 using orv::format;
-using orv::test::card;
+using orv::test::card_line;
 
-std::string line(std::initializer_list<orv::test::At> fields) { return card(fields) + "\n"; }
 
 // Runs the editor in the folder with no file it writes allowed beyond
 // `max_bytes`; a write past it fails (the signal that would end the process
@@ -54,14 +53,14 @@ const std::string kDialogue = "deck.obs\ny\ndeck.dsc\ny\nn\nfixed.obs\nfixed.dsc
 const std::vector<std::string> kNoOutputs{"contrib.dat", "deck.dsc", "deck.obs", "edit.rpt", "newerror.dir"};
 
 std::string deck() {
-  return line({{7, "*JB*"}}) + line({{7, "*80*"}, {11, "0001"}, {15, "KNOLL"}, {45, "40123456789N105123456789W"},
+  return card_line({{7, "*JB*"}}) + card_line({{7, "*80*"}, {11, "0001"}, {15, "KNOLL"}, {45, "40123456789N105123456789W"},
                                      {70, "123456"}, {77, "CO"}});
 }
 
 TEST(WriteFailure, DescriptionOutputCutShortIsDeleted) {
   orv::test::Workspace ws;
-  std::string description = line({{7, "*JB*"}}) + line({{7, "*10*"}, {11, "0001"}, {47, "CO"}});
-  for (int i = 0; i < 3000; ++i) description += line({{7, "*20*"}, {11, "A LONG RECOVERY NOTE"}});
+  std::string description = card_line({{7, "*JB*"}}) + card_line({{7, "*10*"}, {11, "0001"}, {47, "CO"}});
+  for (int i = 0; i < 3000; ++i) description += card_line({{7, "*20*"}, {11, "A LONG RECOVERY NOTE"}});
   ws.write("deck.obs", deck());
   ws.write("deck.dsc", description);
   const std::string console = ws.folder().string() + ".console";
@@ -77,10 +76,10 @@ TEST(WriteFailure, DescriptionOutputCutShortIsDeleted) {
 TEST(WriteFailure, ReportCutShortEndsTheRunAndDeletesTheOutputs) {
   // A thousand differing names make the report the largest file.
   orv::test::Workspace ws;
-  std::string description = line({{7, "*JB*"}}) + line({{7, "*10*"}, {11, "0001"}, {47, "CO"}});
+  std::string description = card_line({{7, "*JB*"}}) + card_line({{7, "*10*"}, {11, "0001"}, {47, "CO"}});
   std::string answers = kDialogue;
   for (int i = 0; i < 1000; ++i) {
-    description += line({{7, "*13*"}, {11, format("KNOLL %04d", i)}});
+    description += card_line({{7, "*13*"}, {11, format("KNOLL %04d", i)}});
     answers += "n\nn\n";
   }
   ws.write("deck.obs", deck());
