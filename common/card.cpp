@@ -33,6 +33,7 @@ bool CardReader::next(std::string& card) {
     const int c = std::getc(file_);
     if (c == EOF || c == kCtrlZ) {
       ended_ = true;
+      if (c == EOF && std::ferror(file_) != 0) failed_ = true;
       if (!started) return false;
       break;
     }
@@ -47,7 +48,8 @@ bool CardReader::next(std::string& card) {
 }
 
 void CardReader::rewind() {
-  if (file_ != nullptr) std::rewind(file_);
+  if (file_ != nullptr && std::fseek(file_, 0, SEEK_SET) != 0) failed_ = true;
+  if (file_ != nullptr) std::clearerr(file_);
   ended_ = false;
 }
 

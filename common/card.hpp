@@ -34,14 +34,19 @@ class CardReader {
  public:
   CardReader(std::FILE* file, int width);
 
-  // Reads the next card into `card`; false at the end of the file.
+  // Reads the next card into `card`; false at the end of the file, and when
+  // the file could not be read on.
   bool next(std::string& card);
   void rewind();
+  // A read or a rewind has failed since the reader was made; a run that
+  // goes on would work on part of the file.
+  bool failed() const { return failed_; }
 
  private:
   std::FILE* file_;
   int width_;
   bool ended_ = false;
+  bool failed_ = false;
 };
 
 }  // namespace orv

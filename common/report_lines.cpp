@@ -26,6 +26,12 @@ std::string joined(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
+std::string padded(std::string_view text, std::size_t width) {
+  std::string field(text);
+  if (field.size() < width) field.resize(width, ' ');
+  return field;
+}
+
 std::string format(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);

@@ -1,9 +1,14 @@
 #pragma once
 // Timing a built program on one input, for the benchmark programs.
 
+#include <functional>
+
 #include "tests/support/workspace.hpp"
 
 namespace orv::test {
+
+// The median wall time, in seconds, of `runs` calls of `once`.
+double median_seconds(int runs, const std::function<void()>& once);
 
 // The median wall time, in seconds, of `runs` runs of corvelin on deck.obs
 // in the folder (process start included), each writing a new report.txt.
