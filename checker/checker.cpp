@@ -33,7 +33,6 @@ void fatal_termination(Checker& ck) {
   ck.report.line(" ***** Fatal termination ");
   ck.report.line(" ***** Refer to prior error messages");
   ck.report.empty();
-  ck.report.flush();
   throw orv::RunEnd{orv::kEarlyEnd};
 }
 

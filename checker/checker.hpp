@@ -86,7 +86,6 @@ struct Checker {
   bool continuation_expected = false;
   bool previous_was_20 = false;
   bool previous_was_25 = false;
-  int stored = 0;  // the working-copy record number
   std::array<Pointers, kFamilies> pointers{};
   // Duplicate keys (code, cc 11-14, cc 15-16, further field) of the stored
   // records that carry one, by key; and every stored record by cc 7-14.
@@ -117,7 +116,7 @@ struct Checker {
 // Appends an error to the error list; the caller's checks go on.
 void raise(Checker& ck, int message, std::string_view record);
 
-// The summary, the two closing notices, and the end of the run.
+// The summary, the two closing notices, and the end of the run (RunEnd).
 [[noreturn]] void fatal_termination(Checker& ck);
 
 // Enters a station, or finds it.  A new station in a full table raises 532

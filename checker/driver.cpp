@@ -31,7 +31,10 @@ bool open_files(Checker& ck, orv::Console& console) {
   };
   ck.input = orv::open_input(ck.input_name);
   if (!ck.input) return fail(" error in opening input orvantine file");
-  if (!ck.report_file.create(ck.report_name)) return fail(" error in opening program output file");
+  // A report under the name of a missing data file would be read back as it.
+  if (!ck.report_file.create(ck.report_name, {ck.input_name, kMessageFileName, orv::kAgencyListName})) {
+    return fail(" error in opening program output file");
+  }
   ck.report.attach(ck.report_file.get());
   ck.message_file = orv::open_input(kMessageFileName);
   if (!ck.message_file) return fail(" error in opening direct access error message file");
@@ -50,6 +53,24 @@ void read_pass(Checker& ck, Step step) {
   reader.rewind();
   Record rec;
   while (reader.next(rec)) step(rec);
+}
+
+// The end of a run cut short by a scratch file: the report says so.
+void incomplete_notice(Checker& ck, const ScratchFailure& failure) {
+  ck.report.empty();
+  ck.report.line(orv::joined({" ***** Early termination:", failure.console_line}));
+  ck.report.line(" ***** This report is incomplete");
+  ck.report.empty();
+}
+
+// Closes the report, kept however the run ended; false, with a console line,
+// when it could not be written whole.
+bool close_report(Checker& ck, orv::Console& console) {
+  const bool written = ck.report.flush();
+  ck.report.attach(nullptr);
+  ck.report_file.close();
+  if (!written) console.line(" error in writing program output file");
+  return written;
 }
 
 void structure_error_notice(Checker& ck) {
@@ -78,12 +99,15 @@ int run(orv::Console& console) {
       read_pass(ck, [&](const Record& rec) { cross_check_step(ck, rec); });
     }
     const bool complete = write_summary(ck, ck.structure_error);
-    const bool written = ck.report.flush();
-    ck.report_file.close();
-    if (!written) console.line(" error in writing program output file");
-    return complete && written ? orv::kNormalEnd : orv::kEarlyEnd;
+    return close_report(ck, console) && complete ? orv::kNormalEnd : orv::kEarlyEnd;
   } catch (const orv::RunEnd& end) {
+    close_report(ck, console);
     return end.status;
+  } catch (const ScratchFailure& failure) {
+    incomplete_notice(ck, failure);
+    console.line(failure.console_line);
+    close_report(ck, console);
+    return orv::kEarlyEnd;
   }
 }
 

@@ -78,19 +78,21 @@ struct Rule {
   Predicate blank_exemption = nullptr;  // a blank field passes when this holds
   Predicate code_exemption = nullptr;   // the code-table test is lifted when this holds
 
-  constexpr Rule optional() const { return with<&Rule::skip_blank>(true); }
-  constexpr Rule when(Predicate p) const { return with<&Rule::condition>(p); }
-  constexpr Rule unless(Predicate p) const { return with<&Rule::exemption>(p); }
-  constexpr Rule blank_allowed_when(Predicate p) const { return with<&Rule::blank_exemption>(p); }
-  constexpr Rule any_code_when(Predicate p) const { return with<&Rule::code_exemption>(p); }
-
-  // A copy with one member changed.
+  // A copy with one member changed.  Defined before its callers: clang does
+  // not instantiate a member template for a constant expression when the
+  // template is defined later in the class.
   template <auto Member, class Value>
   constexpr Rule with(Value value) const {
     Rule r = *this;
     r.*Member = value;
     return r;
   }
+
+  constexpr Rule optional() const { return with<&Rule::skip_blank>(true); }
+  constexpr Rule when(Predicate p) const { return with<&Rule::condition>(p); }
+  constexpr Rule unless(Predicate p) const { return with<&Rule::exemption>(p); }
+  constexpr Rule blank_allowed_when(Predicate p) const { return with<&Rule::blank_exemption>(p); }
+  constexpr Rule any_code_when(Predicate p) const { return with<&Rule::code_exemption>(p); }
 };
 
 // ---- Rows --------------------------------------------------------------------

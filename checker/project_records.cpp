@@ -97,7 +97,7 @@ void check_datum_record(Checker& ck, const Record& rec) {
   ck.report.empty();
   ck.report.line(" Datum" + std::string(19, ' ') + "Ellipsoid" + std::string(7, ' ') + "a" + std::string(9, ' ') + "1/f" +
                  std::string(7, ' ') + "b");
-  ck.report.line(" " + std::string(cols(rec, 11, 80)));
+  ck.report.line(orv::joined({" ", cols(rec, 11, 80)}));
   ck.report.empty();
   ck.report.line(" " + std::string(79, '-'));
 }

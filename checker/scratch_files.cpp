@@ -1,6 +1,5 @@
 #include "checker/scratch_files.hpp"
 
-#include <algorithm>
 #include <charconv>
 
 #include "common/card.hpp"
@@ -9,19 +8,27 @@
 namespace corvelin {
 
 namespace {
-long offset_of(int number) { return static_cast<long>(number - 1) * kRecordBytes; }
+
+constexpr ScratchFailure kWorkingCopyWrite{" error in writing direct access output orvantine file"};
+constexpr ScratchFailure kWorkingCopyRead{" error in reading direct access output orvantine file"};
+constexpr ScratchFailure kErrorListWrite{" error in writing sequential output error file"};
+constexpr ScratchFailure kErrorListRead{" error in reading sequential output error file"};
+
+// The error list is read back this many bytes at a time.
+constexpr std::int64_t kErrorListChunk = 64 * 1024;
+
+std::int64_t offset_of(int number) { return static_cast<std::int64_t>(number - 1) * kRecordBytes; }
+
 }  // namespace
 
 bool WorkingCopy::open() {
-  file_ = orv::open_scratch();
-  return file_ != nullptr;
+  count_ = 0;
+  return file_.open();
 }
 
-void WorkingCopy::write(int number, std::string_view record) {
-  const std::string card = orv::make_card(record);
-  if (std::fseek(file_.get(), offset_of(number), SEEK_SET) == 0) {
-    std::fwrite(card.data(), 1, card.size(), file_.get());
-  }
+int WorkingCopy::append(std::string_view record) {
+  if (!file_.append(orv::make_card(record))) throw kWorkingCopyWrite;
+  return ++count_;
 }
 
 std::string WorkingCopy::read(int number) {
@@ -31,45 +38,58 @@ std::string WorkingCopy::read(int number) {
 }
 
 void WorkingCopy::read_block(int first, int count, std::string& into) {
-  into.assign(static_cast<std::size_t>(count) * kRecordBytes, ' ');
-  if (std::fseek(file_.get(), offset_of(first), SEEK_SET) == 0) {
-    // A short read leaves the rest blank rather than stale.
-    const auto got = std::fread(into.data(), 1, into.size(), file_.get());
-    std::fill(into.begin() + static_cast<long>(got), into.end(), ' ');
+  const bool stored = first >= 1 && count >= 0 && count <= count_ - first + 1;
+  if (!stored || !file_.read_at(offset_of(first), static_cast<std::size_t>(count) * kRecordBytes, into)) {
+    throw file_.write_failed() ? kWorkingCopyWrite : kWorkingCopyRead;
   }
 }
 
 bool ErrorList::open() {
-  file_ = orv::open_scratch();
-  return file_ != nullptr;
+  rewind();
+  return file_.open();
 }
 
 void ErrorList::add(int message, long records_read, std::string_view record) {
   const std::string line = orv::format("%6d  %6ld  ", message, records_read) + orv::make_card(record) + '\n';
-  std::fwrite(line.data(), 1, line.size(), file_.get());
+  if (!file_.append(line)) throw kErrorListWrite;
 }
 
-void ErrorList::rewind() { std::rewind(file_.get()); }
+void ErrorList::rewind() {
+  read_offset_ = 0;
+  chunk_.clear();
+  chunk_start_ = 0;
+}
 
 bool ErrorList::next(int& message, std::string& record) {
-  std::string line;
-  for (int c; (c = std::getc(file_.get())) != '\n';) {
-    if (c == EOF) return false;
-    line.push_back(static_cast<char>(c));
+  auto end = chunk_.find('\n', chunk_start_);
+  while (end == std::string::npos) {
+    const std::int64_t left = file_.size() - read_offset_;
+    if (left <= 0) return false;
+    std::string more;
+    if (!file_.read_at(read_offset_, static_cast<std::size_t>(std::min(left, kErrorListChunk)), more)) {
+      throw file_.write_failed() ? kErrorListWrite : kErrorListRead;
+    }
+    read_offset_ += static_cast<std::int64_t>(more.size());
+    chunk_.erase(0, chunk_start_);
+    chunk_start_ = 0;
+    chunk_ += more;
+    end = chunk_.find('\n');
   }
+  const std::string_view line = std::string_view(chunk_).substr(chunk_start_, end - chunk_start_);
+  chunk_start_ = end + 1;
   // Numbers wider than their six columns widen the line, so the record is
   // taken from the end and the message number from the first digits.
   if (line.size() < kRecordBytes) return false;
   record = line.substr(line.size() - kRecordBytes);
-  const auto digits = line.find_first_not_of(' ');
+  const auto digits = std::min(line.find_first_not_of(' '), line.size());
   message = 0;
-  std::from_chars(line.data() + std::min(digits, line.size()), line.data() + line.size(), message);
+  std::from_chars(line.data() + digits, line.data() + line.size(), message);
   return true;
 }
 
 std::optional<std::string> MessageFile::text(int number) {
   if (file_ == nullptr || number < 1) return std::nullopt;
-  if (std::fseek(file_, offset_of(number), SEEK_SET) != 0) return std::nullopt;
+  if (std::fseek(file_, static_cast<long>(offset_of(number)), SEEK_SET) != 0) return std::nullopt;
   std::string text(kRecordBytes, ' ');
   if (std::fread(text.data(), 1, text.size(), file_) != text.size()) return std::nullopt;
   return text;

@@ -2,23 +2,33 @@
 // The checker's two scratch files and its message file.
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "common/files.hpp"
+#include "common/scratch_file.hpp"
 
 namespace corvelin {
 
 constexpr int kRecordBytes = 80;
 
+// A scratch file that could not be written or read back.  Thrown where it
+// happens, so that no check goes on with records that were lost; the run
+// ends early with this console line and its report marked incomplete.
+struct ScratchFailure {
+  const char* console_line;
+};
+
 // The direct-access working copy of the deck: fixed 80-byte records, record k
-// at byte offset 80 * (k - 1), read and written by number.
+// at byte offset 80 * (k - 1), stored one after another and read by number.
 class WorkingCopy {
  public:
   bool open();
-  void write(int number, std::string_view record);
-  // Record `number`; blanks when it cannot be read.
+  // Stores the record as the next one and answers its number, 1 for the first.
+  int append(std::string_view record);
+  int count() const { return count_; }
+  // Record `number`, one of 1..count().
   std::string read(int number);
 
   // Calls visit(number, record) for records first..last in order, reading
@@ -40,7 +50,8 @@ class WorkingCopy {
   static constexpr int kBlockRecords = 256;
   void read_block(int first, int count, std::string& into);
 
-  orv::File file_;
+  orv::ScratchFile file_;
+  int count_ = 0;
 };
 
 // The error list: one line per error, I6, 2X, I6, 2X, A80.
@@ -53,7 +64,10 @@ class ErrorList {
   bool next(int& message, std::string& record);
 
  private:
-  orv::File file_;
+  orv::ScratchFile file_;
+  std::int64_t read_offset_ = 0;  // of the first byte not yet in `chunk_`
+  std::string chunk_;             // lines read, from `chunk_start_` on not yet taken
+  std::size_t chunk_start_ = 0;
 };
 
 // The message file: record N holds the 80-character text of message N.

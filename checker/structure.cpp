@@ -33,7 +33,7 @@ bool same(const Record& a, std::string_view b, int first, int last) {
 
 // The duplicate key: code, cc 11-14, cc 15-16 and the further station field.
 std::string duplicate_key(const Record& rec, int code) {
-  std::string key = std::string(cols(rec, 8, 9)) + std::string(cols(rec, 11, 16));
+  std::string key = orv::joined({cols(rec, 8, 9), cols(rec, 11, 16)});
   if (code >= 50 && code <= 59) return key + std::string(cols(rec, 46, 49));
   if (code >= 20 && code <= 69 && !(code >= 25 && code <= 28)) return key + std::string(cols(rec, 51, 54));
   return key + "    ";
@@ -48,9 +48,8 @@ std::string direction_of(const Record& rec) {
 // Writes the record as the next working-copy record and moves the family's
 // pointers.  The 3001st record ends the run.
 int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
-  if (ck.stored >= kWorkingCopyCapacity) fatal_termination(ck);
-  const int number = ++ck.stored;
-  ck.working_copy.write(number, rec);
+  if (ck.working_copy.count() >= kWorkingCopyCapacity) fatal_termination(ck);
+  const int number = ck.working_copy.append(rec);
   if (family != Family::kNone) {
     Pointers& p = ck.family(family);
     if (sets_first && p.first == 0) p.first = number;

@@ -30,6 +30,7 @@ bool CardReader::fill() {
   if (!block_) block_ = std::make_unique<char[]>(kBlock);
   at_ = 0;
   size_ = std::fread(block_.get(), 1, kBlock, file_);
+  if (size_ == 0 && std::ferror(file_) != 0) failed_ = true;
   return size_ > 0;
 }
 
@@ -78,7 +79,8 @@ bool CardReader::next(std::string& card) {
 }
 
 void CardReader::rewind() {
-  if (file_ != nullptr) std::rewind(file_);
+  if (file_ != nullptr && std::fseek(file_, 0, SEEK_SET) != 0) failed_ = true;
+  if (file_ != nullptr) std::clearerr(file_);
   ended_ = false;
   at_ = size_ = 0;
 }

@@ -32,7 +32,8 @@ std::string make_card(std::string_view text, int width = kCardWidth);
 // file.  Characters beyond the width are read and dropped, so a line of any
 // length costs no more memory than one card and a block of the file.  The
 // file is read a block at a time; what was read ahead is given back to the
-// file when the reader goes, so the next reader starts where this one ended.
+// file when the reader goes, so the next reader starts where this one ended
+// (the file must therefore stay open as long as its reader).
 class CardReader {
  public:
   CardReader(std::FILE* file, int width);
@@ -40,9 +41,13 @@ class CardReader {
   CardReader(const CardReader&) = delete;
   CardReader& operator=(const CardReader&) = delete;
 
-  // Reads the next card into `card`; false at the end of the file.
+  // Reads the next card into `card`; false at the end of the file, and when
+  // the file could not be read on.
   bool next(std::string& card);
   void rewind();
+  // A read or a rewind has failed since the reader was made; a run that
+  // goes on would work on part of the file.
+  bool failed() const { return failed_; }
 
  private:
   bool fill();
@@ -53,6 +58,7 @@ class CardReader {
   std::unique_ptr<char[]> block_;
   std::size_t at_ = 0;    // next unread character of the block
   std::size_t size_ = 0;  // characters in the block
+  bool failed_ = false;
 };
 
 }  // namespace orv

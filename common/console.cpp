@@ -12,6 +12,7 @@ Console::Console(std::FILE* in, std::FILE* out) : in_(in), out_(out) {}
 
 std::string Console::read_line() {
   std::string text;
+  std::fflush(out_);  // the prompt is seen before the answer is awaited
   if (exhausted_) return text;
   for (;;) {
     const int c = std::getc(in_);
@@ -34,7 +35,6 @@ char Console::read_letter() {
 void Console::line(std::string_view text) {
   if (!text.empty()) std::fwrite(text.data(), 1, text.size(), out_);
   std::fputc('\n', out_);
-  std::fflush(out_);
 }
 
 }  // namespace orv

@@ -17,6 +17,21 @@ bool ReportLines::flush() {
   return std::fflush(file_) == 0 && std::ferror(file_) == 0;
 }
 
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (const auto part : parts) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (const auto part : parts) text += part;
+  return text;
+}
+
+std::string padded(std::string_view text, std::size_t width) {
+  std::string field(text);
+  if (field.size() < width) field.resize(width, ' ');
+  return field;
+}
+
 std::string format(const char* fmt, ...) {
   // Most lines fit a small buffer and are formatted once; a longer one is
   // formatted again into a string of its size.

@@ -5,6 +5,7 @@
 // line exactly as given.
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,14 @@ class ReportLines {
   std::FILE* file_ = nullptr;
   TrailingBlanks blanks_ = TrailingBlanks::trimmed;
 };
+
+// The texts one after another in one string.  Preferred to "text" + a
+// temporary string, which g++ 12 at -O3 warns about as an overlapping copy.
+std::string joined(std::initializer_list<std::string_view> parts);
+
+// A text in a field of `width` columns: padded with blanks, a longer text
+// whole (a file name is never cut short where a header shows it).
+std::string padded(std::string_view text, std::size_t width);
 
 // printf-style formatting into a std::string, for report and console lines.
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

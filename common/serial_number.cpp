@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/report_lines.hpp"
+
 namespace orv {
 
 namespace {
@@ -32,6 +34,6 @@ SsnKey ssn_key(std::string_view four) {
   return SsnKey(key);
 }
 
-SsnKey ssn_key_3(std::string_view three) { return ssn_key("0" + std::string(three.substr(0, 3))); }
+SsnKey ssn_key_3(std::string_view three) { return ssn_key(joined({"0", three.substr(0, 3)})); }
 
 }  // namespace orv

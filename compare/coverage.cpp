@@ -1,7 +1,6 @@
 // The closing lists: what the description file does not cover.
 
-#include <algorithm>
-
+#include "compare/closing_lists.hpp"
 #include "compare/comparer.hpp"
 
 namespace halvic {
@@ -9,73 +8,65 @@ namespace halvic {
 namespace {
 
 constexpr const char* kNoStations = " NO 80 RECORDS FOUND IN THE OBSERVATION FILE";
-constexpr const char* kListHeading = " SSN      STATION NAME";
 
-template <class Entry>
-void list_line(Comparer& c, const Entry& e) {
-  c.report.line(" " + std::string(e.key.text()) + "     " + e.name);
+const ClosingListTexts kStationTexts{
+    {" THE FOLLOWING OBS 80 RECORDS DO NOT HAVE A DESCRIPTION OR RECOVERY NOTE"}, true, 1,
+    {" ALL OF THE  OBS 80 RECORDS HAVE A DESCRIPTION OR RECOVERY NOTE"}};
+const ClosingListTexts kAuxiliaryTexts{
+    {" THE FOLLOWING OBS 82 RECORDS DO NOT HAVE A DESCRIPTION OR RECOVERY NOTE"}, false, 1,
+    {" ALL OF THE  OBS 82 RECORDS HAVE A DESCRIPTION OR RECOVERY NOTE"}};
+const ClosingListTexts kOccupationTexts{
+    {" THE FOLLOWING OBS *80* RECORDS HAVE *25* RECORDS", " AND NO DESC SPECIAL APPLICATION CODE = P"}, true, 1,
+    {" ALL OF THE  OBS *80* RECORDS THAT HAVE *25* RECORDS", " HAVE A DESC SPECIAL APPLICATION CODE = P"}};
+
+LineSink report_of(Comparer& c) {
+  return [&c](std::string_view text) { c.report.line(text); };
 }
 
-void framed(Comparer& c, const char* text) {
-  c.report.empty();
-  c.report.line(text);
-  c.report.empty();
-}
-
-void station_list(Comparer& c) {
-  const auto& stations = c.tables.stations;
-  if (stations.empty()) return framed(c, kNoStations);
-  if (std::all_of(stations.begin(), stations.end(), [](const Station& s) { return s.described; })) {
-    return framed(c, " ALL OF THE  OBS 80 RECORDS HAVE A DESCRIPTION OR RECOVERY NOTE");
+// The list, or the notice that the observation file has no station at all.
+template <class Entry, class Listed>
+void list_of(Comparer& c, const std::vector<Entry>& table, const char* empty_text, Listed listed,
+             const ClosingListTexts& texts) {
+  if (table.empty()) {
+    c.report.empty();
+    c.report.line(empty_text);
+    c.report.empty();
+    return;
   }
-  framed(c, " THE FOLLOWING OBS 80 RECORDS DO NOT HAVE A DESCRIPTION OR RECOVERY NOTE");
-  c.report.line(kListHeading);
-  c.report.empty();
-  for (const Station& s : stations) {
-    if (!s.described) list_line(c, s);
-  }
-}
-
-void auxiliary_list(Comparer& c) {
-  const auto& auxiliaries = c.tables.auxiliaries;
-  if (auxiliaries.empty()) return framed(c, " NO 82 RECORDS FOUND IN THE OBSERVATION FILE");
-  if (std::all_of(auxiliaries.begin(), auxiliaries.end(), [](const AuxiliaryStation& a) { return a.described; })) {
-    return framed(c, " ALL OF THE  OBS 82 RECORDS HAVE A DESCRIPTION OR RECOVERY NOTE");
-  }
-  c.report.empty();
-  c.report.line(" THE FOLLOWING OBS 82 RECORDS DO NOT HAVE A DESCRIPTION OR RECOVERY NOTE");
-  c.report.line(kListHeading);
-  c.report.empty();
-  for (const AuxiliaryStation& a : auxiliaries) {
-    if (!a.described) list_line(c, a);
-  }
+  closing_list(report_of(c), list_lines(table, listed), texts);
 }
 
 }  // namespace
 
+std::string list_line(const Key& key, const std::string& name) {
+  std::string line(" ");
+  line.append(key.text()).append("     ").append(name);
+  return line;
+}
+
+void closing_list(const LineSink& out, const std::vector<std::string>& lines, const ClosingListTexts& texts) {
+  if (lines.empty()) {
+    for (int i = 0; i < texts.blanks_before_none; ++i) out("");
+    for (const std::string_view text : texts.none) out(text);
+    out("");
+    return;
+  }
+  out("");
+  for (const std::string_view text : texts.heading) out(text);
+  if (texts.blank_under_heading) out("");
+  out(" SSN      STATION NAME");
+  out("");
+  for (const std::string& line : lines) out(line);
+}
+
 void coverage_lists(Comparer& c) {
-  station_list(c);
-  auxiliary_list(c);
+  list_of(c, c.tables.stations, kNoStations, [](const Station& s) { return !s.described; }, kStationTexts);
+  list_of(c, c.tables.auxiliaries, " NO 82 RECORDS FOUND IN THE OBSERVATION FILE",
+          [](const AuxiliaryStation& a) { return !a.described; }, kAuxiliaryTexts);
 }
 
 void occupation_list(Comparer& c) {
-  const auto& stations = c.tables.stations;
-  if (stations.empty()) return framed(c, kNoStations);
-  c.report.empty();
-  if (std::none_of(stations.begin(), stations.end(), [](const Station& s) { return s.occupied_without_p; })) {
-    c.report.line(" ALL OF THE  OBS *80* RECORDS THAT HAVE *25* RECORDS");
-    c.report.line(" HAVE A DESC SPECIAL APPLICATION CODE = P");
-    c.report.empty();
-    return;
-  }
-  c.report.line(" THE FOLLOWING OBS *80* RECORDS HAVE *25* RECORDS");
-  c.report.line(" AND NO DESC SPECIAL APPLICATION CODE = P");
-  c.report.empty();
-  c.report.line(kListHeading);
-  c.report.empty();
-  for (const Station& s : stations) {
-    if (s.occupied_without_p) list_line(c, s);
-  }
+  list_of(c, c.tables.stations, kNoStations, [](const Station& s) { return s.occupied_without_p; }, kOccupationTexts);
 }
 
 }  // namespace halvic

@@ -115,7 +115,7 @@ void job_code_record(Comparer& c) {
 
 }  // namespace
 
-void echo(Comparer& c, const Record& rec) { c.report.line(" " + rec.substr(0, 79)); }
+void echo(Comparer& c, const Record& rec) { c.report.line(orv::joined({" ", std::string_view(rec).substr(0, 79)})); }
 
 void finding(Comparer& c, std::string_view message) {
   c.report.line(message);

@@ -10,13 +10,9 @@ namespace halvic {
 
 namespace {
 
-constexpr int kNameField = 30;  // names are shown in 30 columns, longer ones whole
+constexpr std::size_t kNameField = 30;  // names are shown in 30 columns, longer ones whole
 
-std::string shown(const std::string& name) {
-  std::string text = name;
-  if (text.size() < kNameField) text.resize(kNameField, ' ');
-  return text;
-}
+std::string shown(const std::string& name) { return orv::padded(name, kNameField); }
 
 struct RunParameters {
   std::string observation_name;
@@ -92,7 +88,7 @@ void open_files(Comparer& c, const RunParameters& p) {
   if (!c.observation_file) failed("Error in opening B-file - ", p.observation_name);
   c.description_file = orv::open_input(p.description_name);
   if (!c.description_file) failed("Error in opening Description file - ", p.description_name);
-  c.report_file = orv::create_output(p.report_name);
+  c.report_file = orv::create_output(p.report_name, {p.observation_name, p.description_name});
   if (!c.report_file) failed("Error in opening output file - ", p.report_name);
   c.report.attach(c.report_file.get());
 }
@@ -127,7 +123,7 @@ class ComparerLoadEnds : public LoadEnds {
   explicit ComparerLoadEnds(Comparer& c) : c_(c) {}
 
   void table_full(Table table) override {
-    c_.report.line(orv::format("%s%4zu", limit_text(table), c_.tables.capacity.of(table)));
+    c_.report.line(std::string(full_table_text(table)) + orv::format("%4zu", c_.tables.capacity.of(table)));
     c_.report.empty();
     end_run(c_);
   }
@@ -136,35 +132,11 @@ class ComparerLoadEnds : public LoadEnds {
     c_.report.empty();
     c_.report.empty();
     echo(c_, rec);
-    c_.report.line(field_text(field));
+    c_.report.line(rejected_field_text(field));
     end_run(c_);
   }
 
  private:
-  static const char* limit_text(Table table) {
-    switch (table) {
-      case Table::stations: return " NUMBER OF 80 RECORDS EXCEEDS ";
-      case Table::auxiliaries: return " NUMBER OF OBS 82 RECORDS EXCEEDS ";
-      case Table::directions: return " NUMBER OF 20 SERIES OBS EXCEEDS ";
-      case Table::angles: return " NUMBER OF 30 SERIES OBS EXCEEDS ";
-      case Table::distances: break;
-    }
-    return " NUMBER OF 50 SERIES OBS EXCEEDS ";
-  }
-
-  static const char* field_text(Field field) {
-    switch (field) {
-      case Field::elevation: return " OBS 80 ELEVATION CC 70-75 NON-INTEGER";
-      case Field::direction: return " OBS 20 SERIES HORIZONTAL DIRECTION CC 64-72 NON-INTEGER";
-      case Field::angle: return " OBS 30 SERIES HORIZONTAL ANGLE CC 64-71 NON-INTEGER";
-      case Field::distance: return " OBS 50 SERIES DISTANCE CC 64-72 NON-INTEGER ";
-      case Field::elevation_difference: return " OBS 50 SERIES ELEVATION DIFFERENCE CC 54-58 NON-INTEGER";
-      case Field::standpoint_elevation: return " 50 SERIES OBS ELEV OF STANDPT CC 30-34 NON-INTEGER ";
-      case Field::forepoint_elevation: break;
-    }
-    return " 50 SERIES OBS ELEV OF FOREPT CC 54-58 NON-INTEGER";
-  }
-
   Comparer& c_;
 };
 

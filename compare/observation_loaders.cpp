@@ -47,6 +47,7 @@ bool room_in(ObservationTables& tables, Table table, LoadEnds& ends) {
 // --- distances -----------------------------------------------------------
 
 void append_distance(ObservationTables& tables, const Record& rec, double metres, char type) {
+  if (!tables.keeps(Table::distances)) return;
   tables.distances.push_back({std::string(cols(rec, 1, 6)), key_at(rec, 11), key_at(rec, 46), metres, type});
 }
 
@@ -126,6 +127,7 @@ void load_auxiliary(ObservationTables& tables, const Record& rec, LoadEnds& ends
 void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
   if (!room_in(tables, Table::directions, ends)) return;
   if (!orv::field_passes(rec, 64, 72, orv::kIntegerField)) return ends.field_rejected(rec, Field::direction);
+  if (!tables.keeps(Table::directions)) return;
   tables.directions.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
                                key_at(rec, 51), col(rec, 59), whole(rec, 64, 66), whole(rec, 67, 68),
                                seconds(rec, 69, 72, 2)});
@@ -134,6 +136,7 @@ void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends
 void load_angle(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
   if (!room_in(tables, Table::angles, ends)) return;
   if (!orv::field_passes(rec, 64, 71, orv::kIntegerField)) return ends.field_rejected(rec, Field::angle);
+  if (!tables.keeps(Table::angles)) return;
   tables.angles.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
                            key_at(rec, 51), key_at(rec, 72), whole(rec, 64, 66), whole(rec, 67, 68),
                            seconds(rec, 69, 71, 1), col(rec, 80)});
@@ -151,6 +154,30 @@ void load_distance(ObservationTables& tables, const Record& rec, LoadEnds& ends)
   if (code == "50" && type == 'S') slope_distance(tables, rec, *s, ends);
   if (code == "52" && type == 'X') reduced_with_own_elevations(tables, rec, *s, ends);
   if (code == "51") arc_between_stations(tables, rec, *s, ends);
+}
+
+std::string_view full_table_text(Table table) {
+  switch (table) {
+    case Table::stations: return " NUMBER OF 80 RECORDS EXCEEDS ";
+    case Table::auxiliaries: return " NUMBER OF OBS 82 RECORDS EXCEEDS ";
+    case Table::directions: return " NUMBER OF 20 SERIES OBS EXCEEDS ";
+    case Table::angles: return " NUMBER OF 30 SERIES OBS EXCEEDS ";
+    case Table::distances: break;
+  }
+  return " NUMBER OF 50 SERIES OBS EXCEEDS ";
+}
+
+std::string_view rejected_field_text(Field field) {
+  switch (field) {
+    case Field::elevation: return " OBS 80 ELEVATION CC 70-75 NON-INTEGER";
+    case Field::direction: return " OBS 20 SERIES HORIZONTAL DIRECTION CC 64-72 NON-INTEGER";
+    case Field::angle: return " OBS 30 SERIES HORIZONTAL ANGLE CC 64-71 NON-INTEGER";
+    case Field::distance: return " OBS 50 SERIES DISTANCE CC 64-72 NON-INTEGER ";
+    case Field::elevation_difference: return " OBS 50 SERIES ELEVATION DIFFERENCE CC 54-58 NON-INTEGER";
+    case Field::standpoint_elevation: return " 50 SERIES OBS ELEV OF STANDPT CC 30-34 NON-INTEGER ";
+    case Field::forepoint_elevation: break;
+  }
+  return " 50 SERIES OBS ELEV OF FOREPT CC 54-58 NON-INTEGER";
 }
 
 void mark_occupation(ObservationTables& tables, const Record& rec) {

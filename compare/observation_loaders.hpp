@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/card.hpp"
 #include "compare/observation_tables.hpp"
@@ -33,11 +34,18 @@ class LoadEnds {
   ~LoadEnds() = default;
 };
 
+// The report lines of the two ends: a full table's text is followed by its
+// capacity, a rejected field's follows the record.
+std::string_view full_table_text(Table table);
+std::string_view rejected_field_text(Field field);
+
 // Further fields of a station record that a program checks after the
 // elevation (the editor's position); the station is added right after a true
 // answer, and a false one abandons the record.
 using StationFields = std::function<bool(const Record&)>;
 
+// A table kept as checked only (kCheckedOnly) still has every field of its
+// records checked; nothing is stored.
 void load_station(ObservationTables& tables, const Record& rec, LoadEnds& ends,  // *80*, *81*
                   const StationFields& more_fields = {});
 void load_auxiliary(ObservationTables& tables, const Record& rec, LoadEnds& ends);  // *82*

@@ -1,6 +1,5 @@
 #include "compare/observation_tables.hpp"
 
-#include <algorithm>
 
 namespace halvic {
 
@@ -15,12 +14,19 @@ std::size_t Capacities::of(Table table) const {
   return 0;
 }
 
+namespace {
+template <class Entry>
+void reserve(std::vector<Entry>& table, std::size_t capacity) {
+  if (capacity != kCheckedOnly) table.reserve(capacity);
+}
+}  // namespace
+
 ObservationTables::ObservationTables(const Capacities& limits) : capacity(limits) {
-  stations.reserve(capacity.stations);
-  auxiliaries.reserve(capacity.auxiliaries);
-  directions.reserve(capacity.directions);
-  angles.reserve(capacity.angles);
-  distances.reserve(capacity.distances);
+  reserve(stations, capacity.stations);
+  reserve(auxiliaries, capacity.auxiliaries);
+  reserve(directions, capacity.directions);
+  reserve(angles, capacity.angles);
+  reserve(distances, capacity.distances);
 }
 
 bool ObservationTables::full(Table table) const {
@@ -36,10 +42,13 @@ bool ObservationTables::full(Table table) const {
 }
 
 namespace {
-template <class Entry>
-Entry* first_with_key(std::vector<Entry>& table, const Key& key) {
-  const auto it = std::find_if(table.begin(), table.end(), [&](const Entry& e) { return e.key == key; });
-  return it == table.end() ? nullptr : &*it;
+template <class Entry, class Index>
+Entry* first_with_key(std::vector<Entry>& table, Index& index, const Key& key) {
+  for (; index.indexed < table.size(); ++index.indexed) {
+    index.positions.emplace(std::string(table[index.indexed].key.text()), index.indexed);  // the first stays
+  }
+  const auto it = index.positions.find(std::string(key.text()));
+  return it == index.positions.end() ? nullptr : &table[it->second];
 }
 
 template <class Entry>
@@ -48,10 +57,10 @@ void index_names(const std::vector<Entry>& table, std::unordered_map<std::string
 }
 }  // namespace
 
-Station* ObservationTables::find_station(const Key& key) { return first_with_key(stations, key); }
+Station* ObservationTables::find_station(const Key& key) { return first_with_key(stations, station_keys_, key); }
 
 AuxiliaryStation* ObservationTables::find_auxiliary(const Key& key) {
-  return first_with_key(auxiliaries, key);
+  return first_with_key(auxiliaries, auxiliary_keys_, key);
 }
 
 NameIndex::NameIndex(const ObservationTables& tables) {

@@ -5,6 +5,7 @@
 // or an unreadable field ends the run.
 
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +67,10 @@ struct Distance {  // *50*, *51*, *52*: as measured, or reduced (type G or H)
 
 enum class Table { stations, auxiliaries, directions, angles, distances };
 
+// The capacity of a table whose records a program checks but never reads
+// again: nothing is kept in it, so it never fills.
+inline constexpr std::size_t kCheckedOnly = std::numeric_limits<std::size_t>::max();
+
 struct Capacities {
   std::size_t stations;
   std::size_t auxiliaries;
@@ -80,8 +85,9 @@ struct ObservationTables {
   explicit ObservationTables(const Capacities& limits);
 
   bool full(Table table) const;
+  bool keeps(Table table) const { return capacity.of(table) != kCheckedOnly; }
 
-  // Linear searches from the first entry; the first equal entry wins.
+  // The first entry with the key, as a search from the first entry finds it.
   Station* find_station(const Key& key);
   AuxiliaryStation* find_auxiliary(const Key& key);
 
@@ -91,6 +97,16 @@ struct ObservationTables {
   std::vector<Direction> directions;
   std::vector<Angle> angles;
   std::vector<Distance> distances;
+
+ private:
+  // The position of the first entry of each key.  Entries are only ever
+  // appended, so an index catches up with its table when it is next used.
+  struct FirstOfKey {
+    std::unordered_map<std::string, std::size_t> positions;
+    std::size_t indexed = 0;
+  };
+  FirstOfKey station_keys_;
+  FirstOfKey auxiliary_keys_;
 };
 
 // The key of a 30-character name as a search from the first entry finds it,

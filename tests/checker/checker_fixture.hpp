@@ -32,8 +32,7 @@ class CheckerFixture : public ::testing::Test {
 
   // Stores a record as the next working-copy record of a family.
   int store(const std::string& rec, Family family) {
-    const int number = ++ck.stored;
-    ck.working_copy.write(number, rec);
+    const int number = ck.working_copy.append(rec);
     Pointers& p = ck.family(family);
     if (p.first == 0) p.first = number;
     p.last = number;

@@ -1,11 +1,19 @@
 #include "common/files.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "common/agency_list.hpp"
+#include "common/scratch_file.hpp"
 #include "common/console.hpp"
 #include "common/report_lines.hpp"
 
@@ -41,6 +49,82 @@ TEST_F(InTempFolder, InputMustBeAnExistingRegularFile) {
   EXPECT_EQ(orv::open_input(""), nullptr);
   // A NUL would make the system open a different, shorter name.
   EXPECT_EQ(orv::open_input(path("deck.obs") + std::string(1, '\0') + "x"), nullptr);
+  // Neither waits for a writer or a device.
+  ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+  EXPECT_EQ(orv::open_input(path("fifo")), nullptr);
+  EXPECT_EQ(orv::open_input("/dev/null"), nullptr);
+}
+
+// Guards the open that hung when a FIFO took the file's place between the
+// check of the name and the open.
+TEST_F(InTempFolder, AnInputSwappedForAFifoNeverHoldsTheOpen) {
+  std::ofstream(path("deck.obs")) << "x\n";
+  ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+  // The two names trade places in one step, as fast as the system allows.
+  if (::renameat2(AT_FDCWD, path("deck.obs").c_str(), AT_FDCWD, path("fifo").c_str(), RENAME_EXCHANGE) != 0) {
+    GTEST_SKIP() << "this file system cannot exchange names";
+  }
+  const pid_t swapper = ::fork();
+  if (swapper == 0) {
+    while (::renameat2(AT_FDCWD, path("deck.obs").c_str(), AT_FDCWD, path("fifo").c_str(), RENAME_EXCHANGE) == 0) {
+    }
+    ::_exit(1);
+  }
+  const pid_t opener = ::fork();
+  if (opener == 0) {  // until the swaps have met many opens of either kind
+    int opened = 0;
+    int refused = 0;
+    for (int i = 0; i < 1000000 && (opened < 10000 || refused < 10000); ++i) {
+      ++(orv::open_input(path("deck.obs")) ? opened : refused);
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  pid_t done = 0;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while ((done = ::waitpid(opener, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ::kill(swapper, SIGKILL);
+  ::waitpid(swapper, nullptr, 0);
+  if (done == 0) {
+    ::kill(opener, SIGKILL);
+    ::waitpid(opener, nullptr, 0);
+  }
+  EXPECT_EQ(done, opener) << "an open waited for a writer of the FIFO";
+}
+
+TEST_F(InTempFolder, AnOutputNamingAnInputIsFoundInAnySpelling) {
+  std::ofstream(path("deck.obs")) << "x\n";
+  fs::create_directory(path("sub"));
+  fs::create_hard_link(path("deck.obs"), path("hard"));
+  fs::create_symlink(path("deck.obs"), path("soft"));
+  fs::create_symlink("missing.dat", path("dangling"));
+  fs::create_directory_symlink(folder_, path("here"));
+  const std::vector<std::string> inputs{path("deck.obs"), path("contrib.dat"), path("dangling"), ""};
+  for (const char* same : {"deck.obs", "sub/../deck.obs", "./hard", "soft", "contrib.dat", "sub/../contrib.dat",
+                           "here/contrib.dat", "missing.dat", "dangling"}) {
+    EXPECT_TRUE(orv::names_an_input(path(same), inputs)) << same;
+  }
+  for (const char* other : {"report.txt", "sub/deck.obs", "sub", "contrib.da"}) {
+    EXPECT_FALSE(orv::names_an_input(path(other), inputs)) << other;
+  }
+  EXPECT_FALSE(orv::names_an_input("", inputs));
+
+  // Relative and absolute names meet.
+  const fs::path started_in = fs::current_path();
+  fs::current_path(folder_);
+  EXPECT_TRUE(orv::names_an_input("contrib.dat", {path("contrib.dat")}));
+  EXPECT_TRUE(orv::names_an_input(path("deck.obs"), {"./deck.obs"}));
+  fs::current_path(started_in);
+
+  // Refused before anything is created.
+  EXPECT_EQ(orv::create_output(path("contrib.dat"), inputs), nullptr);
+  orv::OwnedOutput output;
+  EXPECT_FALSE(output.create(path("missing.dat"), inputs));
+  EXPECT_FALSE(fs::exists(path("contrib.dat")));
+  EXPECT_FALSE(fs::exists(path("missing.dat")));
+  EXPECT_NE(orv::create_output(path("report.txt"), inputs), nullptr);
 }
 
 TEST_F(InTempFolder, OutputIsAlwaysNewAndExistingFilesAreUntouched) {
@@ -80,6 +164,25 @@ TEST(ScratchFile, HasNoNameInTheFolder) {
     const auto during = std::distance(fs::directory_iterator(fs::current_path()), fs::directory_iterator());
     EXPECT_EQ(during, before);
   }
+}
+
+TEST(ScratchFile, AnswersOnlyFromWhatWasWritten) {
+  orv::ScratchFile scratch;
+  ASSERT_TRUE(scratch.open());
+  std::string all;
+  for (int i = 0; all.size() < 200 * 1024; ++i) {  // beyond what is gathered before writing
+    const std::string line = std::to_string(i) + std::string(90, 'x') + "\n";
+    ASSERT_TRUE(scratch.append(line));
+    all += line;
+  }
+  std::string read;
+  ASSERT_TRUE(scratch.read_at(0, all.size(), read));
+  EXPECT_EQ(read, all);
+  ASSERT_TRUE(scratch.read_at(100, 7, read));
+  EXPECT_EQ(read, all.substr(100, 7));
+  EXPECT_FALSE(scratch.read_at(static_cast<std::int64_t>(all.size()) - 1, 2, read));  // one byte never written
+  EXPECT_FALSE(scratch.write_failed());
+  EXPECT_FALSE(scratch.read_at(0, 1, read));  // and nothing after a failure
 }
 
 TEST_F(InTempFolder, AgencyLookup) {

@@ -227,6 +227,30 @@ TEST(SeriesLoaders, FullTablesAreTestedFirst) {
   EXPECT_TRUE(kept.rejected.empty());
 }
 
+TEST(SeriesLoaders, CheckedOnlyTablesCheckEveryFieldAndNeverFill) {
+  ObservationTables tables({999, 999, kCheckedOnly, kCheckedOnly, kCheckedOnly});
+  Kept kept;
+  load_station(tables, station("1001", "198742"), kept);
+  load_station(tables, station("1002", "196215"), kept);
+  for (int i = 0; i < 5000; ++i) {
+    load_direction(tables, card({{7, "*22*"}, {11, "1001"}, {51, "1002"}, {64, "090253938"}}), kept);
+    load_angle(tables, card({{7, "*32*"}, {11, "1001"}, {51, "1002"}, {64, "29401030"}, {72, "1003"}}), kept);
+    load_distance(tables, distance("*50*", "1001", "1002", "008685168", 'S'), kept);
+    load_distance(tables, distance("*51*", "1001", "1002", "008685168", 'S'), kept);
+  }
+  EXPECT_TRUE(kept.full.empty());
+  EXPECT_TRUE(kept.rejected.empty());
+  EXPECT_TRUE(tables.directions.empty() && tables.angles.empty() && tables.distances.empty());
+
+  load_direction(tables, card({{7, "*20*"}, {64, "0000000.0"}}), kept);
+  load_angle(tables, card({{7, "*30*"}, {64, "-0000000"}}), kept);
+  load_distance(tables, distance("*50*", "1001", "1002", "0038.0.48", 'H'), kept);
+  load_distance(tables, distance("*50*", "1001", "1002", "003803548", 'S', "-2-32"), kept);
+  EXPECT_EQ(kept.rejected,
+            (std::vector<Field>{Field::direction, Field::angle, Field::distance, Field::elevation_difference}));
+  EXPECT_EQ(tables.stations.size(), 2U);
+}
+
 // The observation file's passes, read from a file.
 class ObservationFile : public ::testing::Test {
  protected:

@@ -19,4 +19,7 @@ inline std::string card(std::initializer_list<At> fields, int width = 80) {
   return c;
 }
 
+// The same card as a line of a file.
+inline std::string card_line(std::initializer_list<At> fields, int width = 80) { return card(fields, width) + "\n"; }
+
 }  // namespace orv::test

@@ -8,6 +8,21 @@
 
 namespace orv::test {
 
+// What a program meets besides its folder and answers.
+struct RunConditions {
+  long long file_size_limit = -1;        // bytes any file may grow to (RLIMIT_FSIZE); negative: none
+  bool file_size_signal_ignored = false;  // SIGXFSZ ignored when the program starts; else its default
+  bool console_gone = false;              // standard output a pipe whose reader has gone
+  std::string scratch_folder;             // TMPDIR; empty: as inherited
+};
+
+inline RunConditions file_size_limit(long long bytes, bool signal_ignored) {
+  RunConditions conditions;
+  conditions.file_size_limit = bytes;
+  conditions.file_size_signal_ignored = signal_ignored;
+  return conditions;
+}
+
 class Workspace {
  public:
   Workspace();  // holds the standard data files contrib.dat and newerror.dir
@@ -22,8 +37,10 @@ class Workspace {
   std::vector<std::string> entries() const;  // sorted names in the folder
 
   // Runs bin/<program> in the folder with the answers on standard input;
-  // answers the exit status and leaves the console output in `console`.
-  int run(const std::string& program, const std::string& answers, std::string* console = nullptr) const;
+  // answers the exit status (128 + the signal for a program killed by one,
+  // as a shell shows it) and leaves the console output in `console`.
+  int run(const std::string& program, const std::string& answers, std::string* console = nullptr,
+          const RunConditions& conditions = {}) const;
 
  private:
   std::filesystem::path folder_;
