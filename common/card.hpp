@@ -31,12 +31,11 @@ std::string make_card(std::string_view text, int width = kCardWidth);
 // feed and loses one carriage return before it; the first Ctrl-Z ends the
 // file.  Characters beyond the width are read and dropped, so a line of any
 // length costs no more memory than one card and a block of the file.  The
-// file is read a block at a time; what was read ahead is given back to the
-// file when the reader goes, so the next reader starts where this one ended.
+// file is read a block at a time, so a reader owns the file's position while
+// it reads: another reader of the same file starts with rewind().
 class CardReader {
  public:
   CardReader(std::FILE* file, int width);
-  ~CardReader();
   CardReader(const CardReader&) = delete;
   CardReader& operator=(const CardReader&) = delete;
 
