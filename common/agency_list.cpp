@@ -11,7 +11,8 @@ bool AgencyList::contains(std::string_view code) {
   const std::string key(code);
   if (const auto known = answers_.find(key); known != answers_.end()) return known->second;
   const bool found = search_file(code, blank);
-  answers_.emplace(key, found);
+  constexpr std::size_t kAnswersKept = 4096;
+  if (answers_.size() < kAnswersKept) answers_.emplace(key, found);
   return found;
 }
 

@@ -20,9 +20,10 @@ class AgencyList {
   explicit AgencyList(std::FILE* file, BlankCode blank = BlankCode::never_found) : file_(file), blank_(blank) {}
 
   // Found when a line's columns 2-7 equal the code exactly, blanks included;
-  // six blanks as the list's BlankCode says.  Each distinct code is searched
-  // in the file once; later lookups of it give the same answer without
-  // reading again.
+  // six blanks as the list's BlankCode says.  The answers for the first few
+  // thousand distinct codes are kept, so that a lookup repeated on every
+  // record does not read the file again; later codes are searched each time,
+  // so that a file of ever new codes cannot fill the memory.
   bool contains(std::string_view code);
 
  private:

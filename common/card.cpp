@@ -21,10 +21,6 @@ std::string make_card(std::string_view text, int width) {
 
 CardReader::CardReader(std::FILE* file, int width) : file_(file), width_(width) {}
 
-CardReader::~CardReader() {
-  if (file_ != nullptr && at_ < size_) std::fseek(file_, -static_cast<long>(size_ - at_), SEEK_CUR);
-}
-
 bool CardReader::fill() {
   constexpr std::size_t kBlock = 64 * 1024;
   if (!block_) block_ = std::make_unique<char[]>(kBlock);

@@ -31,23 +31,17 @@ std::string make_card(std::string_view text, int width = kCardWidth);
 // feed and loses one carriage return before it; the first Ctrl-Z ends the
 // file.  Characters beyond the width are read and dropped, so a line of any
 // length costs no more memory than one card and a block of the file.  The
-// file is read a block at a time; what was read ahead is given back to the
-// file when the reader goes, so the next reader starts where this one ended
-// (the file must therefore stay open as long as its reader).
+// file is read a block at a time, so a reader owns the file's position while
+// it reads: another reader of the same file starts with rewind().
 class CardReader {
  public:
   CardReader(std::FILE* file, int width);
-  ~CardReader();
   CardReader(const CardReader&) = delete;
   CardReader& operator=(const CardReader&) = delete;
 
-  // Reads the next card into `card`; false at the end of the file, and when
-  // the file could not be read on.
+  // Reads the next card into `card`; false at the end of the file.
   bool next(std::string& card);
   void rewind();
-  // A read or a rewind has failed since the reader was made; a run that
-  // goes on would work on part of the file.
-  bool failed() const { return failed_; }
 
  private:
   bool fill();
@@ -58,7 +52,6 @@ class CardReader {
   std::unique_ptr<char[]> block_;
   std::size_t at_ = 0;    // next unread character of the block
   std::size_t size_ = 0;  // characters in the block
-  bool failed_ = false;
 };
 
 }  // namespace orv

@@ -71,23 +71,6 @@ TEST(CardReader, BlockEndsAreInvisible) {
   EXPECT_EQ(cards_of(filler + "\nA\r\x1A\n", 2).at(1), "A ");
 }
 
-// A reader that stops early gives back what it read ahead: a second reader
-// of the same file goes on from the next line.
-TEST(CardReader, TheNextReaderGoesOnWhereOneStopped) {
-  std::FILE* file = std::tmpfile();
-  std::fputs("one\ntwo\nthree\n", file);
-  std::rewind(file);
-  std::string card;
-  {
-    CardReader first(file, 5);
-    ASSERT_TRUE(first.next(card));
-  }
-  CardReader second(file, 5);
-  ASSERT_TRUE(second.next(card));
-  EXPECT_EQ(card, "two  ");
-  std::fclose(file);
-}
-
 TEST(CardReader, RewindReadsAgain) {
   std::FILE* file = std::tmpfile();
   std::fputs("a\x1A", file);
