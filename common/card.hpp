@@ -39,9 +39,13 @@ class CardReader {
   CardReader(const CardReader&) = delete;
   CardReader& operator=(const CardReader&) = delete;
 
-  // Reads the next card into `card`; false at the end of the file.
+  // Reads the next card into `card`; false at the end of the file, and when
+  // the file could not be read on.
   bool next(std::string& card);
   void rewind();
+  // A read or a rewind has failed since the reader was made; a run that
+  // goes on would work on part of the file.
+  bool failed() const { return failed_; }
 
  private:
   bool fill();
@@ -52,6 +56,7 @@ class CardReader {
   std::unique_ptr<char[]> block_;
   std::size_t at_ = 0;    // next unread character of the block
   std::size_t size_ = 0;  // characters in the block
+  bool failed_ = false;
 };
 
 }  // namespace orv

@@ -266,7 +266,7 @@ void gfile_pass(Run& run, std::FILE* gfile) {
     }
   }
   // A read that fails must not pass a half-read G-file as checked.
-  if (std::ferror(gfile) != 0) {
+  if (reader.failed()) {
     run.console.line(" error in reading G-file");
     run.reports.both(" error in reading G-file");
     execution_terminated(run);
