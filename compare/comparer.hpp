@@ -98,8 +98,7 @@ struct Comparer {
   ReferenceObjects refs;
 };
 
-// The early end: the run ends with status 1, its termination step written
-// where the end is caught.
+// The early end: the termination step, then the run ends with status 1.
 [[noreturn]] void end_run(Comparer& c);
 
 // A blank and columns 1-79 of the record.

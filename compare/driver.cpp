@@ -183,10 +183,10 @@ bool termination(Comparer& c) {
 
 }  // namespace
 
-// The termination step runs where the end is caught, once the readers of
-// the files have gone: a card reader gives its read-ahead back to its file
-// when it goes, so the file must still be open then.
-void end_run(Comparer&) { throw orv::RunEnd{orv::kEarlyEnd}; }
+void end_run(Comparer& c) {
+  termination(c);
+  throw orv::RunEnd{orv::kEarlyEnd};
+}
 
 int run(orv::Console& console) {
   Comparer c(console);
@@ -198,7 +198,6 @@ int run(orv::Console& console) {
     compare_descriptions(c);
     return termination(c) ? orv::kNormalEnd : orv::kEarlyEnd;
   } catch (const orv::RunEnd& end) {
-    termination(c);
     return end.status;
   }
 }
