@@ -130,7 +130,7 @@ std::string gfile() {
         d += format("%3d%3d%9d", r, c, (r * 7919 + c * 104729) % 19999999 - 9999999);
         if (d.size() == 76) {
           text += g_line({{1, d}, {87, "BN1"}});
-          d = "D";
+          d.resize(1);  // the letter stays
         }
       }
     }
