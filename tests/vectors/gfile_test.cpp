@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace {
 
 // The line with `text` written from column `first` on.
 std::string with(std::string line, int first, std::string_view text) {
-  line.replace(static_cast<std::size_t>(first - 1), text.size(), text);
+  std::copy(text.begin(), text.end(), line.begin() + (first - 1));
   return line;
 }
 
