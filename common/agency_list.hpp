@@ -11,19 +11,26 @@ namespace orv {
 
 inline constexpr const char* kAgencyListName = "contrib.dat";
 
+// What a code of six blanks finds: nothing in the observation-file checker;
+// in the vector-file checker, the first line of any list that has one.
+enum class BlankCode { never_found, found_in_any_line };
+
 class AgencyList {
  public:
-  explicit AgencyList(std::FILE* file) : file_(file) {}
+  explicit AgencyList(std::FILE* file, BlankCode blank = BlankCode::never_found) : file_(file), blank_(blank) {}
 
-  // Found when a line's columns 2-7 equal the code exactly, blanks included.
-  // Six blanks are never found.  Each distinct code is searched in the file
-  // once; later lookups of it give the same answer without reading again.
+  // Found when a line's columns 2-7 equal the code exactly, blanks included;
+  // six blanks as the list's BlankCode says.  The answers for the first few
+  // thousand distinct codes are kept, so that a lookup repeated on every
+  // record does not read the file again; later codes are searched each time,
+  // so that a file of ever new codes cannot fill the memory.
   bool contains(std::string_view code);
 
  private:
-  bool search_file(std::string_view code);
+  bool search_file(std::string_view code, bool any_line);
 
   std::FILE* file_;
+  BlankCode blank_;
   std::unordered_map<std::string, bool> answers_;
 };
 

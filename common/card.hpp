@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,10 +30,14 @@ std::string make_card(std::string_view text, int width = kCardWidth);
 // Reads a text file as card images of a fixed width.  A line ends at a line
 // feed and loses one carriage return before it; the first Ctrl-Z ends the
 // file.  Characters beyond the width are read and dropped, so a line of any
-// length costs no more memory than one card.
+// length costs no more memory than one card and a block of the file.  The
+// file is read a block at a time, so a reader owns the file's position while
+// it reads: another reader of the same file starts with rewind().
 class CardReader {
  public:
   CardReader(std::FILE* file, int width);
+  CardReader(const CardReader&) = delete;
+  CardReader& operator=(const CardReader&) = delete;
 
   // Reads the next card into `card`; false at the end of the file, and when
   // the file could not be read on.
@@ -43,10 +48,15 @@ class CardReader {
   bool failed() const { return failed_; }
 
  private:
+  bool fill();
+
   std::FILE* file_;
   int width_;
   bool ended_ = false;
   bool failed_ = false;
+  std::unique_ptr<char[]> block_;
+  std::size_t at_ = 0;    // next unread character of the block
+  std::size_t size_ = 0;  // characters in the block
 };
 
 }  // namespace orv

@@ -7,7 +7,7 @@ namespace orv {
 void ReportLines::line(std::string_view text) {
   if (file_ == nullptr) return;
   const auto end = text.find_last_not_of(' ');
-  const auto kept = end == std::string_view::npos ? 0 : end + 1;
+  const auto kept = blanks_ == TrailingBlanks::kept ? text.size() : end == std::string_view::npos ? 0 : end + 1;
   if (kept > 0) std::fwrite(text.data(), 1, kept, file_);
   std::fputc('\n', file_);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Report files: one line per call, carriage control in column 1 written by
-// the caller.  Trailing blanks carry nothing in a report and are trimmed, so
-// a blank line is always written empty.
+// Report files: one line per call, carriage control (where a program has
+// it) in column 1 written by the caller.  Trailing blanks are trimmed, so a
+// blank line is written empty, unless the program's reports keep every
+// line exactly as given.
 
 #include <cstdio>
 #include <initializer_list>
@@ -10,10 +11,13 @@
 
 namespace orv {
 
+enum class TrailingBlanks { trimmed, kept };
+
 class ReportLines {
  public:
   ReportLines() = default;
-  explicit ReportLines(std::FILE* file) : file_(file) {}
+  explicit ReportLines(std::FILE* file, TrailingBlanks blanks = TrailingBlanks::trimmed)
+      : file_(file), blanks_(blanks) {}
   void attach(std::FILE* file) { file_ = file; }
   bool is_open() const { return file_ != nullptr; }
 
@@ -25,6 +29,7 @@ class ReportLines {
 
  private:
   std::FILE* file_ = nullptr;
+  TrailingBlanks blanks_ = TrailingBlanks::trimmed;
 };
 
 // The texts one after another in one string.  Preferred to "text" + a

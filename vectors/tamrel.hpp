@@ -3,10 +3,14 @@
 // fill, the vectors the G-file pass keeps, and the steps the driver calls.
 // The B-file steps live in bfile_*.cpp, the G-file steps in gfile_*.cpp.
 
+#include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "common/agency_list.hpp"
@@ -36,6 +40,11 @@ enum class Mode {
 // column comes before its first passes.
 bool field_ok(std::string_view record, int first, int last, Mode mode);
 
+// What every NON-INTEGER finding asks: field_ok, and for the modes that let
+// a point or a minus through, a number that can be read (not "1.2.3" or
+// "1-2"), so that no value is ever taken from a field that has none.
+bool number_ok(std::string_view record, int first, int last, Mode mode);
+
 // The short report carries the messages; the long report carries them too,
 // and the listing records besides.  Every message goes to the long report
 // first.  Lines are written exactly as given, trailing blanks included.
@@ -45,6 +54,7 @@ class Reports {
   explicit Reports(orv::Console& console) : console_(console) {}
   void attach_short(std::FILE* file);
   void attach_long(std::FILE* file);
+  bool any_open() const { return short_.is_open() || long_.is_open(); }
 
   // A line to the long report, then the same to the short one.
   void both(std::string_view line);
@@ -56,14 +66,23 @@ class Reports {
   // A message that names no record: its line(s), then an empty line.
   void notice(std::string_view text);
 
+  // A line to the short report, then the same to the long one (the order
+  // of the closing lines).
+  void both_short_first(std::string_view line);
+
   // Pushes both reports to their files; false when any line could not be
   // written (a full disk), so that a cut report is never passed as done.
   bool flush();
+  bool flush_short() { return short_.flush(); }
+  bool flush_long() { return long_.flush(); }
 
  private:
+  void to_long(std::string_view line);
+  void to_short(std::string_view line);
+
   orv::Console& console_;
-  std::FILE* short_ = nullptr;
-  std::FILE* long_ = nullptr;
+  orv::ReportLines short_;
+  orv::ReportLines long_;
 };
 
 // --- tables of the B-file passes ---------------------------------------------
@@ -95,6 +114,11 @@ struct Instrument {            // *70*
 enum class StationScope { positions, positions_and_auxiliaries };  // *80*; *80* then *82*
 enum class AntennaTable { t71, t72 };
 
+constexpr std::size_t kMaxOccupations = 2000;
+constexpr std::size_t kMaxInstruments = 100;
+constexpr std::size_t kMaxAntennas = 100;   // each of *71* and *72*
+constexpr std::size_t kMaxStations = 1000;  // each of *80* and *82*
+
 struct BfileTables {
   YearWindow window;
   std::vector<Occupation> occupations;  // at most 2000
@@ -110,6 +134,22 @@ struct BfileTables {
   bool antenna_found(int number, AntennaTable table) const;
   // Characters 7-10 of the media id of the first *25* entry with that key.
   std::optional<std::string> media_id_tail(const orv::SsnKey& ssn) const;
+
+ private:
+  // Indexes of the tables, brought up to date by the lookups with whatever
+  // was appended since, so that the pass-2 and G-file lookups over full
+  // tables stay fast whatever the order of filling.
+  struct KeyIndex {
+    std::unordered_set<std::uint32_t> keys;
+    std::size_t indexed = 0;
+  };
+  struct FirstOccupationIndex {
+    std::unordered_map<std::uint32_t, std::size_t> first;
+    std::size_t indexed = 0;
+  };
+  mutable KeyIndex index_80_;
+  mutable KeyIndex index_82_;
+  mutable FirstOccupationIndex index_25_;
 };
 
 // --- what the G-file pass keeps ----------------------------------------------

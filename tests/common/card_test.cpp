@@ -56,6 +56,18 @@ TEST(CardReader, HugeLineCostsOneCard) {
   EXPECT_EQ(cards[1].substr(0, 5), "next ");
 }
 
+// The file is read in blocks of 64 KiB: a line, its CR or a Ctrl-Z on
+// either side of a block's end reads as anywhere else.
+TEST(CardReader, BlockEndsAreInvisible) {
+  constexpr std::size_t kBlock = 64 * 1024;
+  const std::string filler(kBlock - 3, 'f');
+  EXPECT_EQ(cards_of(filler + "\nab\r\ncd\n").back(), "cd        ");
+  EXPECT_EQ(cards_of(filler + "ab\r\ncd\n")[0].substr(0, 10), "ffffffffff");
+  EXPECT_EQ(cards_of(std::string(kBlock - 1, 'g') + "\r\n", int(kBlock)).at(0).back(), ' ');
+  EXPECT_EQ(cards_of(filler + "\n\r\r\nzz").at(1), "\r         ");
+  EXPECT_EQ(cards_of(filler + "\nab\x1A\ncd\n").size(), 2u);
+}
+
 TEST(CardReader, RewindReadsAgain) {
   std::FILE* file = std::tmpfile();
   std::fputs("a\x1A", file);

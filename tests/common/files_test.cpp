@@ -199,6 +199,12 @@ TEST_F(InTempFolder, AgencyLookup) {
   EXPECT_FALSE(agencies.contains("ngsa01"));
   EXPECT_FALSE(agencies.contains("      "));  // six blanks are never found
   EXPECT_TRUE(agencies.contains("NGSA01"));   // the answer stays the same
+  // Past the answers kept, codes are still looked up in the file.
+  for (int i = 0; i < 5000; ++i) EXPECT_FALSE(agencies.contains(orv::format("X%05d", i)));
+  EXPECT_TRUE(agencies.contains("short "));
+  EXPECT_FALSE(agencies.contains("X00001"));
+  orv::AgencyList any_line(file.get(), orv::BlankCode::found_in_any_line);
+  EXPECT_TRUE(any_line.contains("      "));
 }
 
 TEST(ConsoleInput, LinesAnswersAndEndOfInput) {

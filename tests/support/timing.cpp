@@ -7,9 +7,10 @@
 
 namespace orv::test {
 
-double median_seconds(int runs, const std::function<void()>& once) {
+double median_seconds(int runs, const std::function<void()>& once, const std::function<void()>& prepare) {
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
+    if (prepare) prepare();
     const auto start = std::chrono::steady_clock::now();
     once();
     times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
@@ -19,10 +20,9 @@ double median_seconds(int runs, const std::function<void()>& once) {
 }
 
 double median_checker_seconds(const Workspace& work, int runs) {
-  return median_seconds(runs, [&] {
-    std::remove((work.folder() / "report.txt").c_str());
-    work.run("corvelin", "deck.obs\nreport.txt\n");
-  });
+  return median_seconds(
+      runs, [&] { work.run("corvelin", "deck.obs\nreport.txt\n"); },
+      [&] { std::remove((work.folder() / "report.txt").c_str()); });
 }
 
 }  // namespace orv::test

@@ -7,8 +7,9 @@
 
 namespace orv::test {
 
-// The median wall time, in seconds, of `runs` calls of `once`.
-double median_seconds(int runs, const std::function<void()>& once);
+// The median wall time, in seconds, of `runs` calls of `once`, each after a
+// call of `prepare` (untimed).
+double median_seconds(int runs, const std::function<void()>& once, const std::function<void()>& prepare = {});
 
 // The median wall time, in seconds, of `runs` runs of corvelin on deck.obs
 // in the folder (process start included), each writing a new report.txt.

@@ -1,0 +1,49 @@
+#pragma once
+// Column rules of the B-file checks, written as tables that read like the
+// record layouts: a field, what it must hold, the message when it does not.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "vectors/tamrel.hpp"
+
+namespace tamrel {
+
+struct ColumnRule {
+  enum class Test { number, one_of, filled };
+  int first;
+  int last;
+  Test test;
+  Mode mode;                // number: what each character may be
+  std::string_view codes;   // one_of: the codes, each last-first+1 characters
+  std::string_view message;
+};
+
+constexpr ColumnRule number(int first, int last, Mode mode, std::string_view message) {
+  return {first, last, ColumnRule::Test::number, mode, {}, message};
+}
+// A blank is in the set only where the codes spell it out.
+constexpr ColumnRule one_of(int first, int last, std::string_view codes, std::string_view message) {
+  return {first, last, ColumnRule::Test::one_of, Mode::digits, codes, message};
+}
+constexpr ColumnRule filled(int first, int last, std::string_view message) {
+  return {first, last, ColumnRule::Test::filled, Mode::digits, {}, message};
+}
+
+bool rule_passes(std::string_view record, const ColumnRule& rule);
+
+// Every rule in turn; each that fails gives its message with the record.
+void check_columns(Run& run, std::string_view record, std::span<const ColumnRule> rules);
+
+// A field that has passed mode 2, read with blanks as zeros.
+int integer_field(std::string_view record, int first, int last);
+
+bool blank_field(std::string_view record, int first, int last);
+
+// A fatal finding: the message, the record, the termination step.
+[[noreturn]] void fatal(Run& run, std::string_view message, std::string_view record);
+// A full table: the one line, an empty line, the termination step.
+[[noreturn]] void table_full(Run& run, const std::string& line);
+
+}  // namespace tamrel
