@@ -53,10 +53,10 @@ class CardReader {
   std::FILE* file_;
   int width_;
   bool ended_ = false;
+  bool failed_ = false;
   std::unique_ptr<char[]> block_;
   std::size_t at_ = 0;    // next unread character of the block
   std::size_t size_ = 0;  // characters in the block
-  bool failed_ = false;
 };
 
 }  // namespace orv

@@ -103,7 +103,7 @@ void instrument_step(Run& run, std::string_view rec, const InstrumentColumns& c)
   }
   if (const Instrument* found = run.tables.instrument(integer_field(rec, c.first, c.first + 2))) {
     if (c.distance && (found->equipment_code < 400 || found->equipment_code > 899)) {
-      run.reports.message(" **70* REC EQUIP CODE NOT 400-899", " " + std::string(rec));
+      run.reports.message(" **70* REC EQUIP CODE NOT 400-899", orv::joined({" ", rec}));
     }
     return;
   }

@@ -94,10 +94,12 @@ void open_files(Run& run, RunFiles& files) {
   }
   run.agencies.emplace(files.agency_list.get(), orv::BlankCode::found_in_any_line);
 
-  files.short_report = orv::create_output(files.short_name);
+  std::vector<std::string> inputs{files.bfile_name, orv::kAgencyListName};
+  if (run.gfile_exists) inputs.push_back(files.gfile_name);
+  files.short_report = orv::create_output(files.short_name, inputs);
   if (!files.short_report) open_failed(run, " error in opening short output file - ", files.short_name);
   run.reports.attach_short(files.short_report.get());
-  files.long_report = orv::create_output(files.long_name);
+  files.long_report = orv::create_output(files.long_name, inputs);
   if (!files.long_report) open_failed(run, " error in opening long output file - ", files.long_name);
   run.reports.attach_long(files.long_report.get());
 }
