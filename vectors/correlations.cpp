@@ -96,8 +96,8 @@ void group_completeness_check(GfilePass& pass) {
   const CorrelationSet& set = pass.set;
   if (set.written) return;
   pass.run.reports.both(format("72I/76I RECORDS FOR GROUP %4d NOT WRITTEN TO OUTPUT.", pass.group.number));
-  pass.run.reports.notice(format("CORRELATIONS/COVARIANCES READ - %4ld CORRELATIONS/COVARIANCES REQUIRED - %4ld",
-                                 set.read, set.required));
+  pass.run.reports.notice(
+      format("CORRELATIONS/COVARIANCES READ - %4ld CORRELATIONS/COVARIANCES REQUIRED - %4ld", set.read, set.required));
 }
 
 void group_reset(CorrelationSet& set) {

@@ -10,16 +10,11 @@
 namespace tamrel {
 
 using orv::format;
+using orv::padded;
 
 namespace {
 
 constexpr int kMaxMediaIdsInGroup = 50;
-
-std::string padded(std::string_view text, std::size_t width) {
-  std::string s(text.substr(0, width));
-  s.resize(width, ' ');
-  return s;
-}
 
 void two_line_notice(Run& run, const std::string& first, const std::string& second) {
   run.reports.both(first);
@@ -41,7 +36,7 @@ class GroupMediaIds {
   bool add(Run& run, const std::string& media_id) {
     if (static_cast<int>(ids_.size()) >= kMaxMediaIdsInGroup) {
       table_full(run, format("NUMBER OF C RECORD MEDIA_IDS IN A GROUP EXCEEDS  %3d EXECUTION TERMINATED",
-                              kMaxMediaIdsInGroup));
+                             kMaxMediaIdsInGroup));
     }
     if (in_set(media_id, ids_)) return false;
     ids_.push_back(media_id);
@@ -69,8 +64,9 @@ void equipment_checks(Run& run, const Occupation& o) {
     AntennaTable table;
     const std::vector<int>& entries;
     const char* text;
-  } antennas[] = {{AntennaTable::t71, run.tables.antennas_71, "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NOT FOUND"},
-                  {AntennaTable::t72, run.tables.antennas_72, "72 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NOT FOUND"}};
+  } antennas[] = {
+      {AntennaTable::t71, run.tables.antennas_71, "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NOT FOUND"},
+      {AntennaTable::t72, run.tables.antennas_72, "72 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NOT FOUND"}};
   for (const auto& a : antennas) {
     if (!a.entries.empty() && !run.tables.antenna_found(o.antenna, a.table)) {
       two_line_notice(run, a.text, format("FOR 25 RECORD JOB SPECIFIC ANTENNA NUMBER CC 33-35 OF %3d", o.antenna));
@@ -80,15 +76,15 @@ void equipment_checks(Run& run, const Occupation& o) {
 
 void write_matched_73i(Run& run, const VectorEnd& end, const Occupation& o) {
   const Instrument* instrument = run.tables.instrument(o.instrument);
-  run.reports.long_only(joined({"73I", format("%4d", end.vector.group), listed_decimal(o.antenna_height, 6, 3),
-                                padded(end.media_id, 10), end.ssn.text(),
-                                format("%3d", instrument ? instrument->equipment_code : 0),
-                                padded(instrument ? instrument->serial : "", 10), end.vector.group_code}));
+  run.reports.long_only(blank_joined({"73I", format("%4d", end.vector.group), listed_decimal(o.antenna_height, 6, 3),
+                                      padded(end.media_id, 10), end.ssn.text(),
+                                      format("%3d", instrument ? instrument->equipment_code : 0),
+                                      padded(instrument ? instrument->serial : "", 10), end.vector.group_code}));
 }
 
 void write_unmatched_73i(Run& run, const VectorEnd& end) {
-  run.reports.long_only(joined({"73I", format("%4d", end.vector.group), "      ", padded(end.media_id, 10),
-                                end.ssn.text(), "   ", "          ", end.vector.group_code}));
+  run.reports.long_only(blank_joined({"73I", format("%4d", end.vector.group), "      ", padded(end.media_id, 10),
+                                      end.ssn.text(), "   ", "          ", end.vector.group_code}));
 }
 
 void vector_end(Run& run, GroupMediaIds& listed, const VectorEnd& end) {
@@ -102,7 +98,7 @@ void vector_end(Run& run, GroupMediaIds& listed, const VectorEnd& end) {
   }
   if (!listed.add(run, end.media_id)) return;
   two_line_notice(run, "25 RECORD SSN/MEDIA_ID NOT FOUND FOR C/F RECORD",
-                  joined({end.role, "SSN", end.ssn.text(), "MEDIA_ID", end.media_id}));
+                  blank_joined({end.role, "SSN", end.ssn.text(), "MEDIA_ID", end.media_id}));
   write_unmatched_73i(run, end);
 }
 
@@ -134,7 +130,8 @@ void unused_occupation_listing(Run& run) {
   r.both("    SSN   MEDIA ID    INSTR NO");
   r.both("");
   for (const Occupation& o : occupations) {
-    if (!o.used) r.both(joined({"   ", o.ssn.text(), "", padded(o.media_id, 10), "", format("%3d", o.instrument)}));
+    if (o.used) continue;
+    r.both(blank_joined({"   ", o.ssn.text(), "", padded(o.media_id, 10), "", format("%3d", o.instrument)}));
   }
 }
 

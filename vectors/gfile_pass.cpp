@@ -30,7 +30,8 @@ struct BNumber {
 constexpr BNumber kBNumbers[] = {
     {b_record::kVectors, Mode::digits_blanks, 0,
      "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kOrbitAccuracy, Mode::signed_implied, 1, "B RECORD ORBIT_ACCU CC 48-51 NON-INTEGER, EXECUTION TERMINATED",
+    {b_record::kOrbitAccuracy, Mode::signed_implied, 1,
+     "B RECORD ORBIT_ACCU CC 48-51 NON-INTEGER, EXECUTION TERMINATED",
      "B RECORD ORBIT_ACCU CC 48-51 IS BLANK, EXECUTION TERMINATED"},
     {b_record::kStartDate, Mode::digits_blanks, 0, "B RECORD STARTING DATE CC 2-9 NON-INTEGER, EXECUTION TERMINATED"},
     {b_record::kStartTime, Mode::digits_blanks, 0, "B RECORD STARTING TIME CC 10-13 NON-INTEGER, EXECUTION TERMINATED"},
@@ -58,12 +59,16 @@ BValues b_numbers(Run& run, std::string_view rec) {
 
 void b_code_checks(Run& run, std::string_view rec) {
   using namespace b_record;
-  if (!agency_found(run, field(rec, kAgency))) run.reports.message("B RECORD PROCESSING AGENCY CC 61-66 NOT IN CONTRIB.DAT", rec);
+  if (!agency_found(run, field(rec, kAgency))) {
+    run.reports.message("B RECORD PROCESSING AGENCY CC 61-66 NOT IN CONTRIB.DAT", rec);
+  }
   if (!in_set(field(rec, kOrbitSource), kOrbitSources)) {
-    run.reports.message({"B RECORD ORBIT SOURCE CC 43-47 NOT", "AEROS/BROAD/COD/DMA/EMR/IGS/JPL/KVR/NSWC/PCISE/SIO/UNK"}, rec);
+    run.reports.message(
+        {"B RECORD ORBIT SOURCE CC 43-47 NOT", "AEROS/BROAD/COD/DMA/EMR/IGS/JPL/KVR/NSWC/PCISE/SIO/UNK"}, rec);
   }
   if (!reference_system_code(field(rec, kReferenceSystem))) {
-    run.reports.message({"B REC REF SYSTEM CODE CC 52-53 NOT ", "1/2/3/4/5/6/7/8/9/10/11/12/13/14/15/16/17/18/19/98/99"}, rec);
+    run.reports.message(
+        {"B REC REF SYSTEM CODE CC 52-53 NOT ", "1/2/3/4/5/6/7/8/9/10/11/12/13/14/15/16/17/18/19/98/99"}, rec);
   }
   if (!use_code(field(rec, kMetUse))) run.reports.message("B RECORD MET USE CODE CC 54-55 NOT 1/2/3", rec);
   if (!use_code(field(rec, kIonUse))) run.reports.message("B RECORD ION USE CODE CC 56-57 NOT 1/2/3", rec);
@@ -74,14 +79,16 @@ void b_code_checks(Run& run, std::string_view rec) {
   if (!in_set(field(rec, kDifference), kSolutionDifferences)) {
     run.reports.message("B RECORD SOLUTION DIFFERENCE CC 77-78 NOT TD/DD/SD", rec);
   }
-  if (!in_set(field(rec, kBias), kSolutionBiases)) run.reports.message("B RECORD SOLUTION BIAS CC 79-80 NOT FL/FX/PF", rec);
+  if (!in_set(field(rec, kBias), kSolutionBiases)) {
+    run.reports.message("B RECORD SOLUTION BIAS CC 79-80 NOT FL/FX/PF", rec);
+  }
 }
 
 // The list only limits the run: once it is full, every B record ends it.
 void note_orbit_source(GfilePass& pass, std::string_view source) {
   if (static_cast<int>(pass.orbit_sources.size()) >= kMaxOrbitSources) {
     table_full(pass.run, format("NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS  %3d  EXECUTION TERMINATED",
-                                 kMaxOrbitSources));
+                                kMaxOrbitSources));
   }
   if (!in_set(source, pass.orbit_sources)) pass.orbit_sources.emplace_back(source);
 }
@@ -106,11 +113,11 @@ void b_span_checks(Run& run, std::string_view rec, const BValues& v) {
 void write_70i(GfilePass& pass, std::string_view rec, const BValues& v) {
   using namespace b_record;
   const Group& g = pass.group;
-  pass.run.reports.long_only(joined({"70I", format("%4d", g.number), g.start_date, format("%04ld", v.start_time),
-                                     format("%08ld", v.end_date), format("%04ld", v.end_time), field(rec, kCarried),
-                                     field(rec, kOrbitSource), listed_decimal(v.orbit_accuracy, 5, 1),
-                                     field(rec, kReferenceSystem), field(rec, kMetUse), field(rec, kIonUse),
-                                     field(rec, kAgency), " 7", " 1", g.code}));
+  pass.run.reports.long_only(
+      blank_joined({"70I", format("%4d", g.number), g.start_date, format("%04ld", v.start_time),
+                    format("%08ld", v.end_date), format("%04ld", v.end_time), field(rec, kCarried),
+                    field(rec, kOrbitSource), listed_decimal(v.orbit_accuracy, 5, 1), field(rec, kReferenceSystem),
+                    field(rec, kMetUse), field(rec, kIonUse), field(rec, kAgency), " 7", " 1", g.code}));
 }
 
 // --- C and F records ------------------------------------------------------------
@@ -136,12 +143,11 @@ void write_71i(GfilePass& pass, std::string_view rec, const VectorLayout& layout
   std::array<std::string, 6> components;
   for (std::size_t i = 0; i < values.size(); ++i) components[i] = listed_decimal(values[i], i % 2 == 0 ? 15 : 7, 4);
   const char rejection = listed_rejection(orv::col(rec, layout.rejection_code), layout);
-  pass.run.reports.long_only(joined({"71I", format("%4d", static_cast<int>(pass.run.vectors.size())),
-                                     format("%4d", static_cast<int>(g.vectors.size())), format("%4d", g.number),
-                                     v.origin.text(), v.differential.text(), components[0], components[1],
-                                     components[2], components[3], components[4], components[5],
-                                     std::string_view(&rejection, 1), g.frequency, g.difference, g.bias, " 1",
-                                     g.code}));
+  pass.run.reports.long_only(
+      blank_joined({"71I", format("%4d", static_cast<int>(pass.run.vectors.size())),
+                    format("%4d", static_cast<int>(g.vectors.size())), format("%4d", g.number), v.origin.text(),
+                    v.differential.text(), components[0], components[1], components[2], components[3], components[4],
+                    components[5], std::string_view(&rejection, 1), g.frequency, g.difference, g.bias, " 1", g.code}));
 }
 
 }  // namespace
@@ -163,7 +169,8 @@ void b_record_step(GfilePass& pass, std::string_view rec) {
   }
   g.announced = static_cast<int>(v.vectors);
   g.start_date = format("%08ld", v.start_date);
-  g.start_year = static_cast<int>(std::lround(*checked_value(rec, b_record::kStartYear, Mode::digits_blanks, 0, Blanks::zeros)));
+  g.start_year =
+      static_cast<int>(std::lround(*checked_value(rec, b_record::kStartYear, Mode::digits_blanks, 0, Blanks::zeros)));
   g.frequency = text_of(rec, b_record::kFrequency);
   g.difference = text_of(rec, b_record::kDifference);
   g.bias = text_of(rec, b_record::kBias);
@@ -197,7 +204,8 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   g.listing_code = "71I";
   const int file_number = static_cast<int>(run.vectors.size()) + 1;
   if (static_cast<int>(g.vectors.size()) + 1 > kMaxVectorsInGroup) {
-    table_full(run, format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup));
+    table_full(run,
+               format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup));
   }
   g.vectors.push_back(file_number);
   if (static_cast<int>(g.vectors.size()) > g.announced) {
@@ -210,8 +218,9 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
     const Columns c = component.*layout.components;
     const auto value = checked_value(rec, c, Mode::signed_decimal, 4, Blanks::ignored);
     if (!value) {
-      fatal(run, format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,
-                        static_cast<int>(component.name.size()), component.name.data(), c.first, c.last),
+      fatal(run,
+            format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,
+                   static_cast<int>(component.name.size()), component.name.data(), c.first, c.last),
             rec);
     }
     values[i] = *value;

@@ -46,7 +46,7 @@ std::optional<double> checked_value(std::string_view record, Columns c, Mode mod
   return blanks == Blanks::zeros ? orv::blank_as_zero(text, implied) : orv::blank_ignored(text, implied);
 }
 
-std::string joined(std::initializer_list<std::string_view> fields) {
+std::string blank_joined(std::initializer_list<std::string_view> fields) {
   std::string line;
   for (const std::string_view f : fields) {
     if (!line.empty()) line += ' ';

@@ -140,7 +140,7 @@ std::optional<double> checked_value(std::string_view record, Columns c, Mode mod
 
 // A listing record: its fields joined by one blank each.  Texts taken from
 // the files may hold any byte, so they are copied, never passed to printf.
-std::string joined(std::initializer_list<std::string_view> fields);
+std::string blank_joined(std::initializer_list<std::string_view> fields);
 
 // A listed decimal: right-aligned in `width`, never written as minus zero.
 std::string listed_decimal(double value, int width, int decimals);

@@ -29,12 +29,20 @@ inline std::string small_bfile() {
 
 // A sound B record announcing `vectors` vectors, group code MC1.
 inline std::string b_record(int vectors = 2, std::string_view orbit = "IGS  ") {
-  return g_card({{1, "B"}, {2, "202405141400202405142000"}, {26, format("%2d", vectors)}, {43, orbit}, {48, "  10"},
-                 {52, "14 1 3"}, {61, "GSOSAT"}, {75, "IFDDFX"}, {87, "MC1"}});
+  return g_card({{1, "B"},
+                 {2, "202405141400202405142000"},
+                 {26, format("%2d", vectors)},
+                 {43, orbit},
+                 {48, "  10"},
+                 {52, "14 1 3"},
+                 {61, "GSOSAT"},
+                 {75, "IFDDFX"},
+                 {87, "MC1"}});
 }
 
 // A sound C record from 2001 to 2002 with the given media ids.
-inline std::string c_record(std::string_view origin_id = "135A01R001", std::string_view differential_id = "135A02R002") {
+inline std::string c_record(std::string_view origin_id = "135A01R001",
+                            std::string_view differential_id = "135A02R002") {
   return g_card({{1, "C20012002 -4512.345600012  3120.987100015 -2045.003200021 "},
                  {59, origin_id},
                  {69, differential_id},

@@ -32,12 +32,12 @@ void expect_fatal(const std::string& gfile, const std::string& last, const std::
   EXPECT_EQ(gfile_section(run.long_report).find("73I"), std::string::npos);
 }
 
-const std::string kD = g_card({{1, "D  1  2  3127450  1  3 -4412008  1  4   512345  1  5  -203110  1  6    98765"},
-                               {87, "MC1"}});
-const std::string kE = g_card({{1, "E  1  2         196  1  3        -142  1  4          31  1  5         -12"},
-                               {87, "MC1"}});
-const std::string kF = g_card({{1, "F20012004   -3388.412000014   -5012.776500016    1875.330100022 136A01136A04"},
-                               {87, "MC1"}});
+const std::string kD =
+    g_card({{1, "D  1  2  3127450  1  3 -4412008  1  4   512345  1  5  -203110  1  6    98765"}, {87, "MC1"}});
+const std::string kE =
+    g_card({{1, "E  1  2         196  1  3        -142  1  4          31  1  5         -12"}, {87, "MC1"}});
+const std::string kF =
+    g_card({{1, "F20012004   -3388.412000014   -5012.776500016    1875.330100022 136A01136A04"}, {87, "MC1"}});
 
 TEST(GfileFatal, BRecordFieldsInTheirOrder) {
   const std::string b = b_record();
@@ -46,7 +46,8 @@ TEST(GfileFatal, BRecordFieldsInTheirOrder) {
     std::string message;
   } cases[] = {
       {with(b, 26, "2X"), "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
-      {with(with(b, 26, " -"), 2, "X"), "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
+      {with(with(b, 26, " -"), 2, "X"),
+       "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
       {with(with(b, 48, "1.0 "), 2, "X"), "B RECORD ORBIT_ACCU CC 48-51 NON-INTEGER, EXECUTION TERMINATED"},
       {with(b, 48, " 1-2"), "B RECORD ORBIT_ACCU CC 48-51 NON-INTEGER, EXECUTION TERMINATED"},
       {with(b, 48, "    "), "B RECORD ORBIT_ACCU CC 48-51 IS BLANK, EXECUTION TERMINATED"},
@@ -64,21 +65,23 @@ TEST(GfileFatal, VectorComponentsOfCAndF) {
   const struct {
     int column;
     std::string message;
-  } c_cases[] = {
-      {20, "C RECORD DELTA X CC 10-20 NON-INTEGER, EXECUTION TERMINATED"},
-      {21, "C RECORD STD DEV X CC 21-25 NON-INTEGER, EXECUTION TERMINATED"},
-      {36, "C RECORD DELTA Y CC 26-36 NON-INTEGER, EXECUTION TERMINATED"},
-      {37, "C RECORD STD DEV Y CC 37-41 NON-INTEGER, EXECUTION TERMINATED"},
-      {42, "C RECORD DELTA Z CC 42-52 NON-INTEGER, EXECUTION TERMINATED"},
-      {57, "C RECORD STD DEV Z CC 53-57 NON-INTEGER, EXECUTION TERMINATED"},
-  }, f_cases[] = {
-      {22, "F RECORD DELTA X CC 10-22 NON-INTEGER, EXECUTION TERMINATED"},
-      {23, "F RECORD STD DEV X CC 23-27 NON-INTEGER, EXECUTION TERMINATED"},
-      {40, "F RECORD DELTA Y CC 28-40 NON-INTEGER, EXECUTION TERMINATED"},
-      {45, "F RECORD STD DEV Y CC 41-45 NON-INTEGER, EXECUTION TERMINATED"},
-      {46, "F RECORD DELTA Z CC 46-58 NON-INTEGER, EXECUTION TERMINATED"},
-      {59, "F RECORD STD DEV Z CC 59-63 NON-INTEGER, EXECUTION TERMINATED"},
-  };
+  } c_cases[] =
+      {
+          {20, "C RECORD DELTA X CC 10-20 NON-INTEGER, EXECUTION TERMINATED"},
+          {21, "C RECORD STD DEV X CC 21-25 NON-INTEGER, EXECUTION TERMINATED"},
+          {36, "C RECORD DELTA Y CC 26-36 NON-INTEGER, EXECUTION TERMINATED"},
+          {37, "C RECORD STD DEV Y CC 37-41 NON-INTEGER, EXECUTION TERMINATED"},
+          {42, "C RECORD DELTA Z CC 42-52 NON-INTEGER, EXECUTION TERMINATED"},
+          {57, "C RECORD STD DEV Z CC 53-57 NON-INTEGER, EXECUTION TERMINATED"},
+      },
+    f_cases[] = {
+        {22, "F RECORD DELTA X CC 10-22 NON-INTEGER, EXECUTION TERMINATED"},
+        {23, "F RECORD STD DEV X CC 23-27 NON-INTEGER, EXECUTION TERMINATED"},
+        {40, "F RECORD DELTA Y CC 28-40 NON-INTEGER, EXECUTION TERMINATED"},
+        {45, "F RECORD STD DEV Y CC 41-45 NON-INTEGER, EXECUTION TERMINATED"},
+        {46, "F RECORD DELTA Z CC 46-58 NON-INTEGER, EXECUTION TERMINATED"},
+        {59, "F RECORD STD DEV Z CC 59-63 NON-INTEGER, EXECUTION TERMINATED"},
+    };
   for (const auto& k : c_cases) expect_fatal(b_record(), with(c, k.column, "E"), k.message);
   for (const auto& k : f_cases) expect_fatal(b_record(), with(kF, k.column, "+"), k.message);
   // Characters that each may stand in the field, in an order no number has.
@@ -129,7 +132,8 @@ TEST(GfileLimits, TwoThousandVectorsInTheFile) {
 
   const Outcome over = run_tamrel(groups_of_50(40) + b_record(50) + c_record());
   EXPECT_EQ(over.status, 1);
-  const std::string end = "THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS 2000 EXECUTION TERMINATED\n\n\nPROGRAM TAMREL TERMINATED \n\n";
+  const std::string end =
+      "THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS 2000 EXECUTION TERMINATED\n\n\nPROGRAM TAMREL TERMINATED \n\n";
   EXPECT_EQ(over.short_report.substr(over.short_report.size() - end.size()), end);
   EXPECT_EQ(count_of(over.long_report, "\n71I "), 2000);
 }
@@ -144,8 +148,9 @@ TEST(GfileLimits, NinetyNineOrbitSourcesThenAnyBRecordEnds) {
   const Outcome full = run_tamrel(orbit_sources(99) + b_record(0, "S0001"));
   EXPECT_EQ(full.status, 1);
   EXPECT_EQ(count_of(full.long_report, "\n70I "), 99);
-  const std::string end = "NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS   99  EXECUTION TERMINATED\n\n\n"
-                          "PROGRAM TAMREL TERMINATED \n\n";
+  const std::string end =
+      "NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS   99  EXECUTION TERMINATED\n\n\n"
+      "PROGRAM TAMREL TERMINATED \n\n";
   EXPECT_EQ(full.short_report.substr(full.short_report.size() - end.size()), end);
 
   // Repeated sources take no room.
@@ -160,8 +165,9 @@ TEST(GfileLimits, FiftyMediaIdsInAGroupThenAnyVectorEndEnds) {
   const Outcome known = run_tamrel(gfile + c_record("ORIGIN0001", "DIFFER0001"));
   EXPECT_EQ(known.status, 1);
   EXPECT_EQ(count_of(known.long_report, "\n73I "), 50);
-  const std::string end = "NUMBER OF C RECORD MEDIA_IDS IN A GROUP EXCEEDS   50 EXECUTION TERMINATED\n\n\n"
-                          "PROGRAM TAMREL TERMINATED \n\n";
+  const std::string end =
+      "NUMBER OF C RECORD MEDIA_IDS IN A GROUP EXCEEDS   50 EXECUTION TERMINATED\n\n\n"
+      "PROGRAM TAMREL TERMINATED \n\n";
   EXPECT_EQ(known.short_report.substr(known.short_report.size() - end.size()), end);
 
   // A new group starts a new list.
@@ -211,8 +217,8 @@ TEST(GfileListing, AnyByteStaysInItsColumns) {
   const Outcome run = run_tamrel(b + c);
   EXPECT_EQ(run.status, 0);
   const std::string listing = gfile_section(run.long_report);
-  EXPECT_NE(listing.find("70I    1 20240514 1400 20240514 2000   " + nul + "             IGS     1.0 14  1  3 GSOSAT  7  1 M" +
-                         nul + "1\n"),
+  EXPECT_NE(listing.find("70I    1 20240514 1400 20240514 2000   " + nul +
+                         "             IGS     1.0 14  1  3 GSOSAT  7  1 M" + nul + "1\n"),
             std::string::npos);
   EXPECT_NE(listing.find("71I    1    1    1 2" + nul + "01 2002 "), std::string::npos);
   EXPECT_NE(listing.find("2" + nul + "01                MC" + nul + "\n"), std::string::npos);
