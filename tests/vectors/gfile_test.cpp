@@ -62,26 +62,26 @@ TEST(GfileFatal, BRecordFieldsInTheirOrder) {
 
 TEST(GfileFatal, VectorComponentsOfCAndF) {
   const std::string c = c_record();
-  const struct {
-    int column;
+  struct ComponentCase {
+    int column;  // where a character no number has goes
     std::string message;
-  } c_cases[] =
-      {
-          {20, "C RECORD DELTA X CC 10-20 NON-INTEGER, EXECUTION TERMINATED"},
-          {21, "C RECORD STD DEV X CC 21-25 NON-INTEGER, EXECUTION TERMINATED"},
-          {36, "C RECORD DELTA Y CC 26-36 NON-INTEGER, EXECUTION TERMINATED"},
-          {37, "C RECORD STD DEV Y CC 37-41 NON-INTEGER, EXECUTION TERMINATED"},
-          {42, "C RECORD DELTA Z CC 42-52 NON-INTEGER, EXECUTION TERMINATED"},
-          {57, "C RECORD STD DEV Z CC 53-57 NON-INTEGER, EXECUTION TERMINATED"},
-      },
-    f_cases[] = {
-        {22, "F RECORD DELTA X CC 10-22 NON-INTEGER, EXECUTION TERMINATED"},
-        {23, "F RECORD STD DEV X CC 23-27 NON-INTEGER, EXECUTION TERMINATED"},
-        {40, "F RECORD DELTA Y CC 28-40 NON-INTEGER, EXECUTION TERMINATED"},
-        {45, "F RECORD STD DEV Y CC 41-45 NON-INTEGER, EXECUTION TERMINATED"},
-        {46, "F RECORD DELTA Z CC 46-58 NON-INTEGER, EXECUTION TERMINATED"},
-        {59, "F RECORD STD DEV Z CC 59-63 NON-INTEGER, EXECUTION TERMINATED"},
-    };
+  };
+  const ComponentCase c_cases[] = {
+      {20, "C RECORD DELTA X CC 10-20 NON-INTEGER, EXECUTION TERMINATED"},
+      {21, "C RECORD STD DEV X CC 21-25 NON-INTEGER, EXECUTION TERMINATED"},
+      {36, "C RECORD DELTA Y CC 26-36 NON-INTEGER, EXECUTION TERMINATED"},
+      {37, "C RECORD STD DEV Y CC 37-41 NON-INTEGER, EXECUTION TERMINATED"},
+      {42, "C RECORD DELTA Z CC 42-52 NON-INTEGER, EXECUTION TERMINATED"},
+      {57, "C RECORD STD DEV Z CC 53-57 NON-INTEGER, EXECUTION TERMINATED"},
+  };
+  const ComponentCase f_cases[] = {
+      {22, "F RECORD DELTA X CC 10-22 NON-INTEGER, EXECUTION TERMINATED"},
+      {23, "F RECORD STD DEV X CC 23-27 NON-INTEGER, EXECUTION TERMINATED"},
+      {40, "F RECORD DELTA Y CC 28-40 NON-INTEGER, EXECUTION TERMINATED"},
+      {45, "F RECORD STD DEV Y CC 41-45 NON-INTEGER, EXECUTION TERMINATED"},
+      {46, "F RECORD DELTA Z CC 46-58 NON-INTEGER, EXECUTION TERMINATED"},
+      {59, "F RECORD STD DEV Z CC 59-63 NON-INTEGER, EXECUTION TERMINATED"},
+  };
   for (const auto& k : c_cases) expect_fatal(b_record(), with(c, k.column, "E"), k.message);
   for (const auto& k : f_cases) expect_fatal(b_record(), with(kF, k.column, "+"), k.message);
   // Characters that each may stand in the field, in an order no number has.
