@@ -33,14 +33,22 @@ std::string padded(std::string_view text, std::size_t width) {
 }
 
 std::string format(const char* fmt, ...) {
+  // Most lines fit a small buffer and are formatted once; a longer one is
+  // formatted again into a string of its size.
+  char small[256];
   va_list args;
   va_start(args, fmt);
   va_list copy;
   va_copy(copy, args);
-  const int size = std::vsnprintf(nullptr, 0, fmt, copy);
+  const int size = std::vsnprintf(small, sizeof small, fmt, copy);
   va_end(copy);
-  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, fmt, args);
+  std::string text;
+  if (size > 0 && static_cast<std::size_t>(size) < sizeof small) {
+    text.assign(small, static_cast<std::size_t>(size));
+  } else if (size > 0) {
+    text.resize(static_cast<std::size_t>(size));
+    std::vsnprintf(text.data(), text.size() + 1, fmt, args);
+  }
   va_end(args);
   return text;
 }

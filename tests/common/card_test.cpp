@@ -66,6 +66,9 @@ TEST(CardReader, BlockEndsAreInvisible) {
   EXPECT_EQ(cards_of(std::string(kBlock - 1, 'g') + "\r\n", int(kBlock)).at(0).back(), ' ');
   EXPECT_EQ(cards_of(filler + "\n\r\r\nzz").at(1), "\r         ");
   EXPECT_EQ(cards_of(filler + "\nab\x1A\ncd\n").size(), 2u);
+  // A CR as the block's last character: kept before more text, dropped at a Ctrl-Z.
+  EXPECT_EQ(cards_of(filler + "\nA\rB\n", 3).at(1), "A\rB");
+  EXPECT_EQ(cards_of(filler + "\nA\r\x1A\n", 2).at(1), "A ");
 }
 
 TEST(CardReader, RewindReadsAgain) {
