@@ -280,6 +280,10 @@ void gfile_pass(Run& run, std::FILE* gfile) {
     run.reports.both(" error in reading G-file");
     execution_terminated(run);
   }
+  // The last group is held to a complete set like every other: otherwise a
+  // file whose final group lacks correlations would pass with its listing
+  // silently short.
+  group_completeness_check(pass);
 }
 
 }  // namespace tamrel

@@ -204,7 +204,8 @@ TEST(GfileLimits, CorrelationStoreKeepsACompleteSetAndCountsTheRest) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(count_of(run.long_report, "\n72I "), 11175);
   EXPECT_NE(run.long_report.find("\n72I   50   50 Y Z  0.0000175 MC1\n70I "), std::string::npos);
-  EXPECT_EQ(count_of(run.short_report, "NOT WRITTEN TO OUTPUT"), 1);
+  // Group 2 overflows its empty set; the last group, with none, is held to it too.
+  EXPECT_EQ(count_of(run.short_report, "NOT WRITTEN TO OUTPUT"), 2);
   EXPECT_NE(run.short_report.find("72I/76I RECORDS FOR GROUP    2 NOT WRITTEN TO OUTPUT.\n"
                                   "CORRELATIONS/COVARIANCES READ - 11180 CORRELATIONS/COVARIANCES REQUIRED -    0\n\n"),
             std::string::npos);
