@@ -60,11 +60,13 @@ void height_difference(Checker& ck, const Record& obs, const Position& from, con
     raise(ck, 436, to.record);
   }
   // cc 64-69 are the leading columns of a field with four implied decimals.
-  const Numeric observed = numeric_field(cols(obs, 64, 69), 1);
-  const Numeric from_height = numeric_field(cols(from.record, 70, 75), 2);
-  const Numeric to_height = numeric_field(cols(to.record, 70, 75), 2);
-  if (!observed.ok || !from_height.ok || !to_height.ok) return;
-  const double misclosure = std::abs(from_height.value - to_height.value) - std::abs(observed.value);
+  const auto observed = numeric_value(cols(obs, 64, 69), 1);
+  const auto from_height = numeric_value(cols(from.record, 70, 75), 2);
+  const auto to_height = numeric_value(cols(to.record, 70, 75), 2);
+  if (!observed || !from_height || !to_height) return;
+  const double misclosure = std::abs(*from_height - *to_height) - std::abs(*observed);
+  // Single precision on purpose: the tolerance has always been the float
+  // nearest 0.01, and a misclosure of exactly 1 cm must judge as it did.
   const double tolerance = 0.01f;
   if (misclosure > tolerance || misclosure < -tolerance) {
     raise(ck, 441, obs);

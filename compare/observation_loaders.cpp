@@ -15,27 +15,25 @@ namespace {
 
 Key key_at(const Record& rec, int first) { return orv::ssn_key(cols(rec, first, first + 3)); }
 
-// A field read with blanks as zeros once its check has passed; a field that
-// fails the check, or holds no well-formed number, is rejected.
-std::optional<double> checked_field(const Record& rec, int first, int last, int implied, std::string_view allowed,
-                                    Field field, LoadEnds& ends) {
-  std::optional<double> value;
-  if (orv::field_passes(rec, first, last, allowed)) value = orv::blank_as_zero(cols(rec, first, last), implied);
+// A decimal field read with blanks as zeros; one that holds no number is rejected.
+std::optional<double> decimal_field(const Record& rec, int first, int last, int implied, Field field,
+                                    LoadEnds& ends) {
+  const auto value = orv::read_number(cols(rec, first, last), {orv::Chars::signed_decimal, orv::Blanks::zeros, implied});
   if (!value) ends.field_rejected(rec, field);
   return value;
 }
 
-std::optional<double> decimal_field(const Record& rec, int first, int last, int implied, Field field,
-                                    LoadEnds& ends) {
-  return checked_field(rec, first, last, implied, orv::kDecimalField, field, ends);
-}
+constexpr orv::NumberRule kDigitsBlanks{orv::Chars::digits_blanks};
 
-// Fields that passed the integer check always read.
+// Parts of a field that passed the integer check, which always read.
 int whole(const Record& rec, int first, int last) {
-  return static_cast<int>(orv::blank_as_zero(cols(rec, first, last)).value_or(0.0));
+  return static_cast<int>(orv::read_number(cols(rec, first, last), kDigitsBlanks).value_or(0.0));
 }
+// Seconds are kept in single precision, as the tables have always held them:
+// the reference-object match within 1 second is judged on these values.
 float seconds(const Record& rec, int first, int last, int implied) {
-  return static_cast<float>(orv::blank_as_zero(cols(rec, first, last), implied).value_or(0.0));
+  return static_cast<float>(
+      orv::read_number(cols(rec, first, last), {orv::Chars::digits_blanks, orv::Blanks::zeros, implied}).value_or(0.0));
 }
 
 bool room_in(ObservationTables& tables, Table table, LoadEnds& ends) {
@@ -126,7 +124,7 @@ void load_auxiliary(ObservationTables& tables, const Record& rec, LoadEnds& ends
 
 void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
   if (!room_in(tables, Table::directions, ends)) return;
-  if (!orv::field_passes(rec, 64, 72, orv::kIntegerField)) return ends.field_rejected(rec, Field::direction);
+  if (!orv::is_number(cols(rec, 64, 72), kDigitsBlanks)) return ends.field_rejected(rec, Field::direction);
   if (!tables.keeps(Table::directions)) return;
   tables.directions.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
                                key_at(rec, 51), col(rec, 59), whole(rec, 64, 66), whole(rec, 67, 68),
@@ -135,7 +133,7 @@ void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends
 
 void load_angle(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
   if (!room_in(tables, Table::angles, ends)) return;
-  if (!orv::field_passes(rec, 64, 71, orv::kIntegerField)) return ends.field_rejected(rec, Field::angle);
+  if (!orv::is_number(cols(rec, 64, 71), kDigitsBlanks)) return ends.field_rejected(rec, Field::angle);
   if (!tables.keeps(Table::angles)) return;
   tables.angles.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
                            key_at(rec, 51), key_at(rec, 72), whole(rec, 64, 66), whole(rec, 67, 68),

@@ -11,7 +11,7 @@ namespace tamrel {
 namespace {
 
 using orv::cols;
-using M = Mode;
+using C = Chars;
 
 // --- shared steps ----------------------------------------------------------------------
 
@@ -28,7 +28,7 @@ void station(Run& run, std::string_view rec, int first, std::string_view message
 // Where a record keeps its time, zone letter and date (date_first 0: none).
 struct TimeColumns {
   int time_first;
-  Mode time_mode;
+  Chars time_chars;
   std::string_view time_message;
   std::string_view zone_message;
   bool zone_only_after_time;  // the zone letter is looked at only when a time is given
@@ -36,13 +36,13 @@ struct TimeColumns {
   std::string_view date_message;
 };
 
-constexpr TimeColumns kDistanceTime{41, M::digits, "TIME  CC 41-44 NON-INTEGER",
+constexpr TimeColumns kDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
                                     "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 35, "DATE CC 35-40 NON-INTEGER"};
-constexpr TimeColumns kUndatedDistanceTime{41, M::digits, "TIME  CC 41-44 NON-INTEGER",
+constexpr TimeColumns kUndatedDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
                                            "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 0, {}};
-constexpr TimeColumns kObservationTime{46, M::digits, "TIME CC 46-49 NON-INTEGER",
+constexpr TimeColumns kObservationTime{46, C::digits, "TIME CC 46-49 NON-INTEGER",
                                        "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", false, 40, "DATE CC 40-45 NON-INTEGER"};
-constexpr TimeColumns kContinuationTime{46, M::digits_blanks, "TIME CC 46-49 NON-INTEGER",
+constexpr TimeColumns kContinuationTime{46, C::digits_blanks, "TIME CC 46-49 NON-INTEGER",
                                         "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", true, 0, {}};
 
 constexpr std::string_view kZoneLetters = "NOPQRSTUVWXYZ";
@@ -68,14 +68,14 @@ void derived_year_check(Run& run, std::string_view rec, int yy) {
 void time_and_date(Run& run, std::string_view rec, const TimeColumns& c) {
   const int time_last = c.time_first + 3;
   const int zone = c.time_first + 4;
-  if (!number_ok(rec, c.time_first, time_last, c.time_mode)) {
+  if (!number_ok(rec, c.time_first, time_last, c.time_chars)) {
     run.reports.message(c.time_message, rec);
   } else if (!c.zone_only_after_time || !blank_field(rec, c.time_first, time_last)) {
     const ColumnRule zone_rule[] = {one_of(zone, zone, kZoneLetters, c.zone_message)};
     check_columns(run, rec, zone_rule);
   }
   if (c.date_first == 0) return;
-  if (!number_ok(rec, c.date_first, c.date_first + 5, M::digits)) {
+  if (!number_ok(rec, c.date_first, c.date_first + 5, C::digits)) {
     run.reports.message(c.date_message, rec);
     return;
   }
@@ -97,7 +97,7 @@ constexpr InstrumentColumns kDistanceInstrument{23, 20, true, "JOB SPECIFIC INST
                                                 "JOB SPECIFIC INSTRUMENT NUMBER CC 23-25 NOT FOUND IN 70 RECORDS"};
 
 void instrument_step(Run& run, std::string_view rec, const InstrumentColumns& c) {
-  if (!number_ok(rec, c.first, c.first + 2, M::digits_blanks)) {
+  if (!number_ok(rec, c.first, c.first + 2, C::digits_blanks)) {
     run.reports.message(c.non_integer, rec);
     return;
   }
@@ -125,34 +125,34 @@ void instrument_step(Run& run, std::string_view rec, const InstrumentColumns& c)
 // --- by record code ------------------------------------------------------------------------
 
 constexpr ColumnRule kDirectionRules[] = {
-    number(64, 72, M::digits_blanks, "DIRECTION CC 64-72 NON-INTEGER"),
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 72, C::digits_blanks, "DIRECTION CC 64-72 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
 };
 constexpr ColumnRule kAngleRules[] = {
-    number(64, 71, M::digits_blanks, "ANGLE CC 64-71 NON-INTEGER"),
+    number(64, 71, C::digits_blanks, "ANGLE CC 64-71 NON-INTEGER"),
 };
 constexpr ColumnRule kVerticalRules[] = {
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
-    number(64, 71, M::digits_blanks, "VA OR ZD 64-71 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 71, C::digits_blanks, "VA OR ZD 64-71 NON-INTEGER"),
 };
 constexpr ColumnRule kHeightDifferenceRules[] = {
-    number(64, 72, M::signed_implied, "ELEVATION DIFFERENCE CC 64-72 NON-INTEGER"),
-    number(73, 76, M::digits_blanks, "SIGMA CC 73-76 NON-INTEGER"),
+    number(64, 72, C::signed_implied, "ELEVATION DIFFERENCE CC 64-72 NON-INTEGER"),
+    number(73, 76, C::digits_blanks, "SIGMA CC 73-76 NON-INTEGER"),
 };
 constexpr ColumnRule kDistanceRules[] = {
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
-    number(64, 72, M::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 72, C::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
 };
 constexpr ColumnRule kDistanceCode50[] = {one_of(73, 73, "THS", "DISTANCE CODE CC 73 IS NOT THS")};
 constexpr ColumnRule kDistanceCode51[] = {one_of(73, 73, "S", "DISTANCE CODE CC 73 IS NOT S")};
 constexpr ColumnRule kDistance52Rules[] = {
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
-    number(64, 72, M::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 72, C::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
     one_of(73, 73, "XG", "DISTANCE CODE CC 73 IS NOT XG"),
 };
 constexpr ColumnRule kDistance54Rules[] = {
-    number(78, 80, M::digits_blanks, "SIGMA CC 78-80 IS NON-INTEGER"),
-    number(64, 73, M::digits_blanks, "DISTANCE CC 64-73 NON-INTEGER"),
+    number(78, 80, C::digits_blanks, "SIGMA CC 78-80 IS NON-INTEGER"),
+    number(64, 73, C::digits_blanks, "DISTANCE CC 64-73 NON-INTEGER"),
     one_of(74, 74, "XG", "DISTANCE CODE CC 74 IS NOT XG"),
 };
 
@@ -206,12 +206,12 @@ void long_distance(Run& run, std::string_view rec, std::span<const ColumnRule> r
 
 constexpr ColumnRule kEtaOld[] = {
     filled(15, 18, "ETA CC 15-18 IS BLANK"),
-    number(15, 18, M::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
+    number(15, 18, C::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
     one_of(19, 19, "EW", "DIRECTION OF ETA CC 19 IS NOT EW"),
 };
 constexpr ColumnRule kAzimuth[] = {
     filled(64, 71, "AZIMUTH CC 64-71 IS BLANK"),
-    number(64, 71, M::digits_blanks, "AZIMUTH CC 64-71 NON-INTEGER"),
+    number(64, 71, C::digits_blanks, "AZIMUTH CC 64-71 NON-INTEGER"),
     one_of(72, 72, "NS", "ORIGIN OF AZIMUTH CC 72 IS NOT NS"),
 };
 constexpr ColumnRule kComputationOld[] = {
@@ -220,14 +220,14 @@ constexpr ColumnRule kComputationOld[] = {
 // New version: the eta as the computation code asks for it.
 constexpr ColumnRule kEtaLaplace[] = {
     filled(15, 18, "ETA CC 15-18 IS BLANK"),
-    number(15, 18, M::unsigned_decimal, "ETA CC 15-18 NON-INTEGER"),
+    number(15, 18, C::unsigned_decimal, "ETA CC 15-18 NON-INTEGER"),
     one_of(19, 19, "EW", "DIRECTION OF ETA CC 19 IS NOT EW"),
 };
 constexpr ColumnRule kEtaAstronomic[] = {
-    number(15, 18, M::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
+    number(15, 18, C::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
     one_of(19, 19, "EW", "DIRECTION OF ETA CC 19 IS NOT EW"),
 };
-constexpr ColumnRule kSigma60[] = {number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER")};
+constexpr ColumnRule kSigma60[] = {number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER")};
 
 void azimuth_checks(Run& run, std::string_view rec) {
   if (!run.new_version) {

@@ -68,11 +68,11 @@ void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayou
   for (const MatrixEntry& e : layout.entries) {
     if (blank_field(rec, e.value)) continue;
     // Read as its digits; the record's implied decimals go with it.
-    const auto value = checked_value(rec, e.value, Mode::signed_implied, 0, Blanks::zeros);
+    const auto value = checked_value(rec, e.value, Chars::signed_implied, 0, Blanks::zeros);
     if (!value) fatal(pass.run, entry_message(layout, layout.value_name, e.value), rec);
-    const auto row = checked_value(rec, e.row, Mode::digits_blanks, 0, Blanks::zeros);
+    const auto row = checked_value(rec, e.row, Chars::digits_blanks, 0, Blanks::zeros);
     if (!row) fatal(pass.run, entry_message(layout, "ROW NUMBER", e.row), rec);
-    const auto column = checked_value(rec, e.column, Mode::digits_blanks, 0, Blanks::zeros);
+    const auto column = checked_value(rec, e.column, Chars::digits_blanks, 0, Blanks::zeros);
     if (!column) fatal(pass.run, entry_message(layout, "COL NUMBER", e.column), rec);
 
     set.read += 1;

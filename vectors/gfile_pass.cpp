@@ -22,21 +22,21 @@ std::string text_of(std::string_view record, Columns c) { return std::string(fie
 // The B record's fatal field checks, in the order they are made.
 struct BNumber {
   Columns columns;
-  Mode mode;
+  Chars chars;
   int implied;
   std::string_view message;
   std::string_view blank_message = {};  // for a field that must be given
 };
 constexpr BNumber kBNumbers[] = {
-    {b_record::kVectors, Mode::digits_blanks, 0,
+    {b_record::kVectors, Chars::digits_blanks, 0,
      "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kOrbitAccuracy, Mode::signed_implied, 1,
+    {b_record::kOrbitAccuracy, Chars::signed_implied, 1,
      "B RECORD ORBIT_ACCU CC 48-51 NON-INTEGER, EXECUTION TERMINATED",
      "B RECORD ORBIT_ACCU CC 48-51 IS BLANK, EXECUTION TERMINATED"},
-    {b_record::kStartDate, Mode::digits_blanks, 0, "B RECORD STARTING DATE CC 2-9 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kStartTime, Mode::digits_blanks, 0, "B RECORD STARTING TIME CC 10-13 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kEndDate, Mode::digits_blanks, 0, "B RECORD ENDING DATE CC 14-21 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kEndTime, Mode::digits_blanks, 0, "B RECORD ENDING TIME CC 22-25 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kStartDate, Chars::digits_blanks, 0, "B RECORD STARTING DATE CC 2-9 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kStartTime, Chars::digits_blanks, 0, "B RECORD STARTING TIME CC 10-13 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kEndDate, Chars::digits_blanks, 0, "B RECORD ENDING DATE CC 14-21 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kEndTime, Chars::digits_blanks, 0, "B RECORD ENDING TIME CC 22-25 NON-INTEGER, EXECUTION TERMINATED"},
 };
 
 struct BValues {
@@ -48,7 +48,7 @@ BValues b_numbers(Run& run, std::string_view rec) {
   double v[std::size(kBNumbers)];
   for (std::size_t i = 0; i < std::size(kBNumbers); ++i) {
     const BNumber& n = kBNumbers[i];
-    const auto value = checked_value(rec, n.columns, n.mode, n.implied, Blanks::zeros);
+    const auto value = checked_value(rec, n.columns, n.chars, n.implied, Blanks::zeros);
     if (!value) fatal(run, n.message, rec);
     if (!n.blank_message.empty() && blank_field(rec, n.columns)) fatal(run, n.blank_message, rec);
     v[i] = *value;
@@ -170,7 +170,7 @@ void b_record_step(GfilePass& pass, std::string_view rec) {
   g.announced = static_cast<int>(v.vectors);
   g.start_date = format("%08ld", v.start_date);
   g.start_year =
-      static_cast<int>(std::lround(*checked_value(rec, b_record::kStartYear, Mode::digits_blanks, 0, Blanks::zeros)));
+      static_cast<int>(std::lround(*checked_value(rec, b_record::kStartYear, Chars::digits_blanks, 0, Blanks::zeros)));
   g.frequency = text_of(rec, b_record::kFrequency);
   g.difference = text_of(rec, b_record::kDifference);
   g.bias = text_of(rec, b_record::kBias);
@@ -192,7 +192,7 @@ void i_record_step(GfilePass& pass, std::string_view rec) {
     r.message("I RECORD AGENCY CC 22-27 NOT IN CONTRIB.DAT", rec);
   } else if (blank_field(rec, kDate)) {
     r.message("I RECORD DATE CC 28-35 BLANK", rec);
-  } else if (!field_ok(rec, kDate.first, kDate.last, Mode::digits)) {
+  } else if (!number_ok(rec, kDate.first, kDate.last, Chars::digits)) {
     r.message("I RECORD DATE NON-INTEGER", rec);
   }
 }
@@ -216,7 +216,7 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   for (std::size_t i = 0; i < kVectorComponents.size(); ++i) {
     const VectorComponent& component = kVectorComponents[i];
     const Columns c = component.*layout.components;
-    const auto value = checked_value(rec, c, Mode::signed_decimal, 4, Blanks::ignored);
+    const auto value = checked_value(rec, c, Chars::signed_decimal, 4, Blanks::ignored);
     if (!value) {
       fatal(run,
             format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,

@@ -135,8 +135,10 @@ bool in_set(std::string_view code, const auto& set) {
 
 // The value of a field that passes its number test; none when it fails, so
 // that the field gets its NON-INTEGER finding.
-enum class Blanks { zeros, ignored };
-std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks);
+using orv::Blanks;
+inline std::optional<double> checked_value(std::string_view record, Columns c, Chars chars, int implied, Blanks blanks) {
+  return orv::read_number(field(record, c), {chars, blanks, implied});
+}
 
 // A listing record: its fields joined by one blank each.  Texts taken from
 // the files may hold any byte, so they are copied, never passed to printf.

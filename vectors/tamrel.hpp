@@ -24,27 +24,6 @@ namespace tamrel {
 constexpr int kBRecordWidth = 80;
 constexpr int kGRecordWidth = 89;
 
-// What each character of a numeric field may be.  The check looks at the
-// characters one at a time, never at how many points or minus signs there
-// are or where they stand.
-enum class Mode {
-  digits = 1,                  // no blank
-  digits_blanks = 2,
-  signed_decimal = 3,          // digits, blanks, point, minus
-  unsigned_decimal = 4,        // digits, blanks, point
-  signed_implied = 5,          // digits, blanks, minus
-  century = 9,                 // "18", "19" or "20"
-};
-
-// Columns first..last of the record pass the mode's test; a range whose last
-// column comes before its first passes.
-bool field_ok(std::string_view record, int first, int last, Mode mode);
-
-// What every NON-INTEGER finding asks: field_ok, and for the modes that let
-// a point or a minus through, a number that can be read (not "1.2.3" or
-// "1-2"), so that no value is ever taken from a field that has none.
-bool number_ok(std::string_view record, int first, int last, Mode mode);
-
 // The short report carries the messages; the long report carries them too,
 // and the listing records besides.  Every message goes to the long report
 // first.  Lines are written exactly as given, trailing blanks included.
