@@ -86,8 +86,8 @@ bool choice_confirmed(orv::Console& console, const Options& o) {
 
 // --- files and header ---------------------------------------------------------------
 
-// The decks are read several times over and the outputs written whole, so
-// they are moved in large blocks.
+// The decks are read several times over, so they are read in large blocks
+// (outputs are made so by orv::create_output).
 void large_blocks(std::FILE* file) {
   if (file != nullptr) std::setvbuf(file, nullptr, _IOFBF, 1 << 16);
 }
@@ -108,10 +108,7 @@ void open_files(Editor& e) {
   e.report_file = orv::create_output(o.report_name, inputs);
   if (!e.report_file) file_failure(e, " ERROR IN OPENING PROGRAM OUTPUT FILE - ", o.report_name);
   e.report.attach(e.report_file.get());
-  for (std::FILE* file : {e.observation_file.get(), e.description_file.get(), e.observation_output.get(),
-                          e.description_output.get(), e.report_file.get()}) {
-    large_blocks(file);
-  }
+  for (std::FILE* file : {e.observation_file.get(), e.description_file.get()}) large_blocks(file);
 }
 
 void write_header(Editor& e) {
