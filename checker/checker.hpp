@@ -104,6 +104,9 @@ struct Checker {
   DateRange date_range;
   std::optional<PositionIndex> position_index;  // built by the cross-check pass
 
+  // The deck's header names it a CBL deck (cc 15-18 "CBL "), whose records
+  // leave some columns empty that other decks fill.
+  bool cbl_deck() const { return header.size() >= 18 && cols(header, 15, 18) == "CBL "; }
   bool is_instrument_code(std::string_view code) const;  // in the *70* code table
   bool is_antenna_code(std::string_view code) const;     // in the *71*/*72* code table
 

@@ -201,9 +201,7 @@ bool idb_in_25(const Checker&, const Record& rec) { return cols(rec, 25, 27) == 
 bool a_in_20_or_idb_in_30(const Checker& ck, const Record& rec) {
   return col(rec, 20) == 'A' || idb_in_30(ck, rec);
 }
-bool cbl_deck(const Checker& ck, const Record&) {
-  return ck.header.size() >= 18 && cols(ck.header, 15, 18) == "CBL ";
-}
+bool cbl_deck(const Checker& ck, const Record&) { return ck.cbl_deck(); }
 bool s_in_73(const Checker&, const Record& rec) { return col(rec, 73) == 'S'; }
 bool g_in_73(const Checker&, const Record& rec) { return col(rec, 73) == 'G'; }
 bool g_in_74(const Checker&, const Record& rec) { return col(rec, 74) == 'G'; }

@@ -1,6 +1,7 @@
 #include "checker/structure.hpp"
 
 #include "checker/record_checks.hpp"
+#include "common/record_code.hpp"
 
 namespace corvelin {
 
@@ -8,12 +9,8 @@ namespace {
 
 enum DeckState { kBeforeHeader = 0, kInDeck = 1, kAfterTrailer = 2 };
 
-int record_code(const Record& rec) {
-  const char a = col(rec, 8);
-  const char b = col(rec, 9);
-  if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
-  return (a - '0') * 10 + (b - '0');
-}
+// The code of a stored record; every record but the header and trailer has one.
+int stored_code(const Record& rec) { return orv::record_code(rec).value_or(-1); }
 
 // An error that stops the syntax and cross-check passes.
 void structure_fault(Checker& ck, int message, const Record& rec) {
@@ -55,7 +52,7 @@ int store(Checker& ck, const Record& rec, Family family, bool with_key, bool set
     if (sets_first && p.first == 0) p.first = number;
     p.last = number;
   }
-  const int code = record_code(rec);
+  const int code = stored_code(rec);
   if (with_key) ck.duplicate_keys[duplicate_key(rec, code)].push_back(number);
   if (code == 20) ck.stored_directions.insert(direction_of(rec));
   ck.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
@@ -66,7 +63,7 @@ int store(Checker& ck, const Record& rec, Family family, bool with_key, bool set
 const std::vector<int>& key_candidates(Checker& ck, const Record& rec, Family family) {
   static const std::vector<int> none;
   if (ck.family(family).first == 0) return none;
-  const auto found = ck.duplicate_keys.find(duplicate_key(rec, record_code(rec)));
+  const auto found = ck.duplicate_keys.find(duplicate_key(rec, stored_code(rec)));
   return found == ck.duplicate_keys.end() ? none : found->second;
 }
 
@@ -411,32 +408,31 @@ void ninety_rule(Checker& ck, const Record& rec) {
   store(ck, rec, Family::k90, false);
 }
 
-// Codes the structure pass knows; any other data record is passed over.
-bool handled(int code) {
-  return (code >= 10 && code <= 13) || (code >= 20 && code <= 22) || (code >= 25 && code <= 28) ||
-         (code >= 30 && code <= 32) || (code >= 40 && code <= 42) || (code >= 45 && code <= 47) ||
-         (code >= 50 && code <= 61) || (code >= 70 && code <= 72) || (code >= 80 && code <= 86) ||
-         code == 90;
-}
+// The family rules by code; any other data record is passed over, uncounted.
+using Step = void (*)(Checker&, const Record&, int code);
+constexpr orv::ByCode<Step> kStructureSteps[] = {
+    {10, 13, project_rule},
+    {20, 22, direction_rule},
+    {25, 28, occupation_rule},
+    {30, 32, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kAngles); }},
+    {40, 42, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kVerticals); }},
+    {45, 47, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kHeights); }},
+    {50, 59, distance_rule},
+    {60, 61, sixty_rule},
+    {70, 72, code_table_rule},
+    {80, 82, position_rule},
+    {83, 86, position_annex_rule},
+    {90, [](Checker& ck, const Record& rec, int) { ninety_rule(ck, rec); }},
+};
 
 void structure_step(Checker& ck, const Record& rec, int code) {
   if (code != 10 && code != 11 && code != 12 && (ck.count(10) == 0 || ck.count(12) == 0) && !ck.raised_508) {
     structure_fault(ck, 508, rec);
     ck.raised_508 = true;
   }
-  if (!handled(code)) return;
-  if (code <= 13) project_rule(ck, rec, code);
-  else if (code <= 22) direction_rule(ck, rec, code);
-  else if (code <= 28) occupation_rule(ck, rec, code);
-  else if (code <= 32) series_rule(ck, rec, code, kAngles);
-  else if (code <= 42) series_rule(ck, rec, code, kVerticals);
-  else if (code <= 47) series_rule(ck, rec, code, kHeights);
-  else if (code <= 59) distance_rule(ck, rec, code);
-  else if (code <= 61) sixty_rule(ck, rec, code);
-  else if (code <= 72) code_table_rule(ck, rec, code);
-  else if (code <= 82) position_rule(ck, rec, code);
-  else if (code <= 86) position_annex_rule(ck, rec, code);
-  else ninety_rule(ck, rec);
+  const Step step = orv::step_for(kStructureSteps, code);
+  if (step == nullptr) return;
+  step(ck, rec, code);
   ++ck.counts[static_cast<std::size_t>(code)];
 }
 
@@ -449,8 +445,8 @@ void structure_pass(Checker& ck) {
   while (reader.next(rec)) {
     last = rec;
     ++ck.records_read;
-    const int code = record_code(rec);
-    const bool data_record = code >= 0;
+    const std::optional<int> code = orv::record_code(rec);
+    const bool data_record = code.has_value();
     if (ck.structure_state == kAfterTrailer) {
       structure_fault(ck, 504, rec);
       break;
@@ -464,7 +460,7 @@ void structure_pass(Checker& ck) {
       ck.deck_code = std::string(cols(rec, 8, 9));
       ck.structure_state = kInDeck;
     } else if (data_record) {
-      structure_step(ck, rec, code);
+      structure_step(ck, rec, *code);
     } else if (cols(rec, 8, 9) == ck.deck_code) {
       trailer_step(ck, rec);
       ck.structure_state = kAfterTrailer;

@@ -3,6 +3,7 @@
 
 #include "common/card.hpp"
 #include "common/numeric.hpp"
+#include "common/record_code.hpp"
 #include "vectors/column_rules.hpp"
 
 namespace tamrel {
@@ -286,21 +287,28 @@ void heights(Run& run, std::string_view rec) {
   if (!blank_field(rec, 46, 56)) check_columns(run, rec, kEllipsoidRules);
 }
 
+void geoid(Run& run, std::string_view rec) { check_columns(run, rec, run.new_version ? kGeoidNew : kGeoidOld); }
+void deflection(Run& run, std::string_view rec) { check_columns(run, rec, kDeflectionRules); }
+
+using Step = void (*)(Run&, std::string_view);
+constexpr orv::ByCode<Step> kPass1[] = {
+    {12, project_years},
+    {25, occupation},
+    {27, antenna_height},
+    {70, instrument},
+    {71, [](Run& run, std::string_view rec) { antenna(run, rec, kAntenna71); }},
+    {72, [](Run& run, std::string_view rec) { antenna(run, rec, kAntenna72); }},
+    {80, position},
+    {82, auxiliary},
+    {84, geoid},
+    {85, deflection},
+    {86, heights},
+};
+
 }  // namespace
 
 void pass1_step(Run& run, std::string_view record) {
-  const auto code = cols(record, 8, 9);
-  if (code == "12") return project_years(run, record);
-  if (code == "25") return occupation(run, record);
-  if (code == "27") return antenna_height(run, record);
-  if (code == "70") return instrument(run, record);
-  if (code == "71") return antenna(run, record, kAntenna71);
-  if (code == "72") return antenna(run, record, kAntenna72);
-  if (code == "80") return position(run, record);
-  if (code == "82") return auxiliary(run, record);
-  if (code == "84") return check_columns(run, record, run.new_version ? kGeoidNew : kGeoidOld);
-  if (code == "85") return check_columns(run, record, kDeflectionRules);
-  if (code == "86") return heights(run, record);
+  if (const Step step = orv::step_for(kPass1, record)) step(run, record);
 }
 
 }  // namespace tamrel

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/card.hpp"
+#include "common/record_code.hpp"
 #include "vectors/column_rules.hpp"
 
 namespace tamrel {
@@ -158,20 +159,22 @@ constexpr ColumnRule kDistance54Rules[] = {
 
 // *20* and *22*, *30* and *32*, *40* and *42*: the second of each pair
 // continues a set and carries no instrument and no date.
-void direction_or_vertical(Run& run, std::string_view rec, bool first_of_set, std::span<const ColumnRule> rules) {
-  time_and_date(run, rec, first_of_set ? kObservationTime : kContinuationTime);
+enum class InSet { first, continuation };
+
+void direction_or_vertical(Run& run, std::string_view rec, InSet in_set, std::span<const ColumnRule> rules) {
+  time_and_date(run, rec, in_set == InSet::first ? kObservationTime : kContinuationTime);
   station(run, rec, 11, kStandpoint);
   station(run, rec, 51, kForepoint);
-  if (first_of_set) instrument_step(run, rec, kInstrument);
+  if (in_set == InSet::first) instrument_step(run, rec, kInstrument);
   check_columns(run, rec, rules);
 }
 
-void angle(Run& run, std::string_view rec, bool first_of_set) {
-  time_and_date(run, rec, first_of_set ? kObservationTime : kContinuationTime);
+void angle(Run& run, std::string_view rec, InSet in_set) {
+  time_and_date(run, rec, in_set == InSet::first ? kObservationTime : kContinuationTime);
   station(run, rec, 11, kStandpoint);
   station(run, rec, 51, "LEFT FOREPT SSN CC 51-54 NOT FOUND IN 80 OR 82 RECORDS");
   station(run, rec, 72, "RIGHT FOREPT SSN CC 72-75 NOT FOUND IN 80 OR 82 RECORDS");
-  if (first_of_set) instrument_step(run, rec, kInstrument);
+  if (in_set == InSet::first) instrument_step(run, rec, kInstrument);
   check_columns(run, rec, kAngleRules);
 }
 
@@ -255,19 +258,26 @@ void astronomic_azimuth(Run& run, std::string_view rec) {
   check_columns(run, rec, kSigma60);
 }
 
+using Step = void (*)(Run&, std::string_view);
+constexpr orv::ByCode<Step> kPass2[] = {
+    {20, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::first, kDirectionRules); }},
+    {22, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::continuation, kDirectionRules); }},
+    {30, [](Run& run, std::string_view rec) { angle(run, rec, InSet::first); }},
+    {32, [](Run& run, std::string_view rec) { angle(run, rec, InSet::continuation); }},
+    {40, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::first, kVerticalRules); }},
+    {42, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::continuation, kVerticalRules); }},
+    {45, height_difference},
+    {50, [](Run& run, std::string_view rec) { distance(run, rec, kDistanceTime, kDistanceCode50); }},
+    {51, [](Run& run, std::string_view rec) { distance(run, rec, kUndatedDistanceTime, kDistanceCode51); }},
+    {52, [](Run& run, std::string_view rec) { long_distance(run, rec, kDistance52Rules); }},
+    {54, [](Run& run, std::string_view rec) { long_distance(run, rec, kDistance54Rules); }},
+    {60, astronomic_azimuth},
+};
+
 }  // namespace
 
 void pass2_step(Run& run, std::string_view record) {
-  const auto code = cols(record, 8, 9);
-  if (code == "20" || code == "22") return direction_or_vertical(run, record, code == "20", kDirectionRules);
-  if (code == "30" || code == "32") return angle(run, record, code == "30");
-  if (code == "40" || code == "42") return direction_or_vertical(run, record, code == "40", kVerticalRules);
-  if (code == "45") return height_difference(run, record);
-  if (code == "50") return distance(run, record, kDistanceTime, kDistanceCode50);
-  if (code == "51") return distance(run, record, kUndatedDistanceTime, kDistanceCode51);
-  if (code == "52") return long_distance(run, record, kDistance52Rules);
-  if (code == "54") return long_distance(run, record, kDistance54Rules);
-  if (code == "60") return astronomic_azimuth(run, record);
+  if (const Step step = orv::step_for(kPass2, record)) step(run, record);
 }
 
 }  // namespace tamrel
