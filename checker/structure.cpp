@@ -298,22 +298,19 @@ void series_rule(Checker& ck, const Record& rec, int code, const SeriesRule& rul
   else general_duplicate_rule(ck, rec, rule.family, rule.second_exact);
 }
 
+// The exact-duplicate message of each distance record.
+constexpr orv::ByCode<int> kDistanceDuplicates[] = {{50, 143}, {51, 155}, {52, 173}, {53, 182}, {54, 189}};
+
 void distance_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(60, 90)) structure_fault(ck, 518, rec);
-  int exact_error = 0;
-  switch (code) {
-    case 50: exact_error = 143; break;
-    case 51: exact_error = 155; break;
-    case 52: exact_error = 173; break;
-    case 53: exact_error = 182; break;
-    case 54: exact_error = 189; break;
-    case 55:
-      ck.continuation_expected = false;
-      store(ck, rec, Family::k50, true);
-      return;
-    default:
-      return;  // 56-59: counted, never stored
+  if (code == 55) {
+    ck.continuation_expected = false;
+    store(ck, rec, Family::k50, true);
+    return;
   }
+  const auto* duplicate = orv::row_for(kDistanceDuplicates, code);
+  if (duplicate == nullptr) return;  // 56-59: counted, never stored
+  const int exact_error = duplicate->value;
   if (code <= 52 && ck.continuation_expected) structure_fault(ck, 519, rec);
   ck.continuation_expected = code == 50 && col(rec, 15) == '1';
   if (identical_to_stored(ck, rec, Family::k50)) raise(ck, exact_error, rec);
@@ -325,10 +322,22 @@ void sixty_rule(Checker& ck, const Record& rec, int code) {
   general_duplicate_rule(ck, rec, Family::k60, code == 60 ? 204 : 214);
 }
 
+// A code-table record's family, and its messages for a stored record of the
+// same code: identical in cc 14-80, and otherwise different (0: the *70*
+// rule on cc 14 instead).
+struct FamilyMessages {
+  Family family;
+  int identical;
+  int different;
+};
+constexpr orv::ByCode<FamilyMessages> kFamilyMessagess[] = {
+    {70, {Family::k70, 220, 0}}, {71, {Family::k71, 473, 475}}, {72, {Family::k72, 482, 481}}};
+
 void code_table_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(80, 90)) structure_fault(ck, 521, rec);
-  const Family family = code == 70 ? Family::k70 : code == 71 ? Family::k71 : Family::k72;
-  const int identical_error = code == 70 ? 220 : code == 71 ? 473 : 482;
+  const FamilyMessages& record = orv::row_for(kFamilyMessagess, code)->value;
+  const Family family = record.family;
+  const int identical_error = record.identical;
   bool duplicate = false;
   const Pointers range = ck.family(family);
   if (range.first != 0) {
@@ -337,10 +346,8 @@ void code_table_rule(Checker& ck, const Record& rec, int code) {
       if (same(rec, stored, 14, 80)) {
         raise(ck, identical_error, rec);
         duplicate = true;
-      } else if (code == 71) {
-        raise(ck, 475, rec);
-      } else if (code == 72) {
-        raise(ck, 481, rec);
+      } else if (record.different != 0) {
+        raise(ck, record.different, rec);
       } else if (col(stored, 14) != '8') {
         raise(ck, 329, rec);
       }
@@ -350,6 +357,8 @@ void code_table_rule(Checker& ck, const Record& rec, int code) {
   if (!duplicate) store(ck, rec, family, false);
   enter_code_table(ck, rec, code);
 }
+
+constexpr orv::ByCode<int> kIdenticalPositions[] = {{80, 252}, {81, 264}, {82, 270}};
 
 void position_rule(Checker& ck, const Record& rec, int code) {
   if (ck.count(90) != 0) late_in_positions(ck, rec);
@@ -362,7 +371,7 @@ void position_rule(Checker& ck, const Record& rec, int code) {
     bool identical = false;
     for (int number : same_code_and_ssn(ck, rec, Family::k80)) {
       if (same(rec, ck.working_copy.read(number), 15, 80)) {
-        raise(ck, code == 80 ? 252 : code == 81 ? 264 : 270, rec);
+        raise(ck, orv::row_for(kIdenticalPositions, code)->value, rec);
         identical = true;
       } else {
         raise(ck, auxiliary ? 332 : 330, rec);
@@ -373,22 +382,27 @@ void position_rule(Checker& ck, const Record& rec, int code) {
   check_position_record(ck, rec, code);
 }
 
+// The family of each annex record and its messages for a stored record of
+// the same code and SSN, identical in cc 15-80 or not.
+constexpr orv::ByCode<FamilyMessages> kPositionAnnexes[] = {{83, {Family::k80, 279, 333}},
+                                                             {84, {Family::k80, 284, 334}},
+                                                             {85, {Family::k85, 294, 335}},
+                                                             {86, {Family::k86, 450, 451}}};
+
 void position_annex_rule(Checker& ck, const Record& rec, int code) {
   if (ck.count(90) != 0) {
     late_in_positions(ck, rec);
     return;
   }
-  const Family family = code <= 84 ? Family::k80 : code == 85 ? Family::k85 : Family::k86;
-  const int index = code - 83;
-  constexpr int kIdentical[] = {279, 284, 294, 450};
-  constexpr int kDifferent[] = {333, 334, 335, 451};
+  const FamilyMessages& annex = orv::row_for(kPositionAnnexes, code)->value;
+  const Family family = annex.family;
   bool identical = false;
   for (int number : same_code_and_ssn(ck, rec, family)) {
     if (same(rec, ck.working_copy.read(number), 15, 80)) {
-      raise(ck, kIdentical[index], rec);
+      raise(ck, annex.identical, rec);
       identical = true;
     } else {
-      raise(ck, kDifferent[index], rec);
+      raise(ck, annex.different, rec);
     }
   }
   if (!identical) store(ck, rec, family, false);
