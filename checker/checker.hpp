@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "checker/capacities.hpp"
 #include "checker/fields.hpp"
 #include "checker/scratch_files.hpp"
 #include "checker/stations.hpp"
@@ -33,7 +34,6 @@ struct Pointers {
   int last = 0;   // and of its latest; 0 = none
 };
 
-inline constexpr int kWorkingCopyCapacity = 3000;
 
 // The syntax pass's current group of observation records: the last parent
 // (*20*, *25*, *30*, *40* or *45*), the station its members must name, and

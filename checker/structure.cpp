@@ -45,7 +45,7 @@ std::string direction_of(const Record& rec) {
 // Writes the record as the next working-copy record and moves the family's
 // pointers.  The 3001st record ends the run.
 int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
-  if (ck.working_copy.count() >= kWorkingCopyCapacity) fatal_termination(ck);
+  if (ck.working_copy.count() >= kCapacities.working_copy) fatal_termination(ck);
   const int number = ck.working_copy.append(rec);
   if (family != Family::kNone) {
     Pointers& p = ck.family(family);

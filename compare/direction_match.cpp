@@ -40,8 +40,8 @@ double description_direction(Comparer& c, const Record& rec, const char* message
 }
 
 void add_candidate(Comparer& c, DirectionCandidate candidate) {
-  if (c.refs.directions.size() == kMostCandidates) {
-    c.report.line(orv::format(" NUMBER OF MATCHED OBS DIRECTIONS EXCEEDS %4zu", kMostCandidates));
+  if (c.refs.directions.size() == kCapacities.candidates) {
+    c.report.line(orv::format(" NUMBER OF MATCHED OBS DIRECTIONS EXCEEDS %4zu", kCapacities.candidates));
     c.report.empty();
     end_run(c);
   }

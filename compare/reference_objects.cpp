@@ -115,8 +115,8 @@ bool distance_matches(Comparer& c, double d, const Key& a, const Key& b) {
       c.refs.distances.clear();
       return true;
     }
-    if (c.refs.distances.size() == kMostCandidates) {
-      c.report.line(format(" NUMBER OF MATCHED OBS DISTANCES EXCEEDS %4zu", kMostCandidates));
+    if (c.refs.distances.size() == kCapacities.candidates) {
+      c.report.line(format(" NUMBER OF MATCHED OBS DISTANCES EXCEEDS %4zu", kCapacities.candidates));
       c.report.empty();
       end_run(c);
     }

@@ -93,7 +93,7 @@ void load_descriptions(Editor& e) {
       e.show_empty();
     }
     if (type == halvic::kStationRecord) {
-      if (e.descriptions.size() >= kMostDescriptions) {
+      if (e.descriptions.size() >= kCapacities.descriptions) {
         e.show(" NUMBER OF DESC *10* RECORDS EXCEEDS 999");
         data_error_end(e);
       }

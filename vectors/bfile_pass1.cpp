@@ -50,8 +50,8 @@ void project_years(Run& run, std::string_view rec) {
 
 void occupation(Run& run, std::string_view rec) {
   auto& table = run.tables.occupations;
-  if (table.size() == kMaxOccupations) {
-    table_full(run, format("NUMBER OF 25 RECORDS EXCEEDS %5zuEXECUTION TERMINATED", kMaxOccupations));
+  if (table.size() == kCapacities.occupations) {
+    table_full(run, format("NUMBER OF 25 RECORDS EXCEEDS %5zuEXECUTION TERMINATED", kCapacities.occupations));
   }
   if (!number_ok(rec, 28, 30, C::digits_blanks)) {
     fatal(run, "25 RECORD JOB SPECIFIC INSTRUMENT NUMBER ,CC 28-30 NON-INTEGER, EXECUTION TERMINATED ", rec);
@@ -104,8 +104,8 @@ void instrument(Run& run, std::string_view rec) {
     run.reports.message("70 RECORD INSTRUMENT SERIAL NUMBER CC 71-80 IS NOT LEFT JUSTIFIED", rec);
   }
   auto& table = run.tables.instruments;
-  if (table.size() == kMaxInstruments) {
-    table_full(run, format("NUMBER OF 70 RECORDS EXCEEDS %4zu EXECUTION TERMINATED", kMaxInstruments));
+  if (table.size() == kCapacities.instruments) {
+    table_full(run, format("NUMBER OF 70 RECORDS EXCEEDS %4zu EXECUTION TERMINATED", kCapacities.instruments));
   }
   for (const Instrument& earlier : table) {
     if (earlier.number == entry.number && earlier.equipment_code != entry.equipment_code) {
@@ -182,7 +182,7 @@ void antenna(Run& run, std::string_view rec, const AntennaLayout& layout) {
     }
   }
   auto& table = antennas(run.tables, layout.table);
-  if (table.size() == kMaxAntennas) table_full(run, format(layout.limit, kMaxAntennas));
+  if (table.size() == kCapacities.antennas) table_full(run, format(layout.limit, kCapacities.antennas));
   for (const int earlier : table) {
     if (earlier == number) run.reports.message(layout.duplicate, rec);
   }
@@ -221,7 +221,7 @@ constexpr ColumnRule kOrderAndTypeRule[] = {
 };
 
 void add_station(Run& run, std::string_view rec, std::vector<orv::SsnKey>& table, const char* limit) {
-  if (table.size() == kMaxStations) table_full(run, format(limit, kMaxStations));
+  if (table.size() == kCapacities.stations) table_full(run, format(limit, kCapacities.stations));
   table.push_back(orv::ssn_key(cols(rec, 11, 14)));
 }
 

@@ -78,7 +78,7 @@ void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayou
     set.read += 1;
     // A group may send more values than it needs; the store keeps what a
     // complete set can hold and the rest only count.
-    if (static_cast<int>(set.store.size()) < CorrelationSet::kCapacity) {
+    if (static_cast<int>(set.store.size()) < kCapacities.correlations) {
       const auto r = static_cast<short>(*row);
       const auto c = static_cast<short>(*column);
       const auto scale = static_cast<short>(layout.implied_decimals);

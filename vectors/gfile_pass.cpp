@@ -86,9 +86,9 @@ void b_code_checks(Run& run, std::string_view rec) {
 
 // The list only limits the run: once it is full, every B record ends it.
 void note_orbit_source(GfilePass& pass, std::string_view source) {
-  if (static_cast<int>(pass.orbit_sources.size()) >= kMaxOrbitSources) {
+  if (static_cast<int>(pass.orbit_sources.size()) >= kCapacities.orbit_sources) {
     table_full(pass.run, format("NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS  %3d  EXECUTION TERMINATED",
-                                kMaxOrbitSources));
+                                kCapacities.orbit_sources));
   }
   if (!in_set(source, pass.orbit_sources)) pass.orbit_sources.emplace_back(source);
 }
@@ -164,8 +164,8 @@ void b_record_step(GfilePass& pass, std::string_view rec) {
 
   Run& run = pass.run;
   const BValues v = b_numbers(run, rec);
-  if (v.vectors > kMaxVectorsInGroup) {
-    fatal(run, format("B RECORD NUMBER OF VECTORS CC 26-27 EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup), rec);
+  if (v.vectors > kCapacities.vectors_in_group) {
+    fatal(run, format("B RECORD NUMBER OF VECTORS CC 26-27 EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_group), rec);
   }
   g.announced = static_cast<int>(v.vectors);
   g.start_date = format("%08ld", v.start_date);
@@ -203,9 +203,9 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   g.code = text_of(rec, kGroupCode);
   g.listing_code = "71I";
   const int file_number = static_cast<int>(run.vectors.size()) + 1;
-  if (static_cast<int>(g.vectors.size()) + 1 > kMaxVectorsInGroup) {
+  if (static_cast<int>(g.vectors.size()) + 1 > kCapacities.vectors_in_group) {
     table_full(run,
-               format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup));
+               format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_group));
   }
   g.vectors.push_back(file_number);
   if (static_cast<int>(g.vectors.size()) > g.announced) {
@@ -236,8 +236,8 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   if (!run.tables.station_found(v.differential, StationScope::positions)) {
     run.reports.message("DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS", first_80);
   }
-  if (file_number > kMaxVectorsInFile) {
-    table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInFile));
+  if (file_number > kCapacities.vectors_in_file) {
+    table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_file));
   }
   if (layout.letter == 'C') {
     v.origin_media_id = text_of(rec, layout.origin_media_id);

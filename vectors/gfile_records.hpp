@@ -45,9 +45,6 @@ constexpr Columns kDifference{77, 78};
 constexpr Columns kBias{79, 80};
 }  // namespace b_record
 
-constexpr int kMaxVectorsInGroup = 50;
-constexpr int kMaxVectorsInFile = 2000;
-constexpr int kMaxOrbitSources = 99;
 
 // Code sets, each code as it stands in its columns.
 constexpr std::array<std::string_view, 12> kOrbitSources{
@@ -164,7 +161,6 @@ struct StoredValue {
 
 // The D and E records of the current group.
 struct CorrelationSet {
-  static constexpr int kCapacity = 11175;  // the set of a group of 50 vectors
   int records = 0;      // D and E records in the group
   int components = 0;   // 3 per vector the group held at its first D or E record
   long read = 0;        // values read, also those the store could not keep
