@@ -75,8 +75,8 @@ void height_difference(Checker& ck, const Record& obs, const Position& from, con
 // ---- Position records ------------------------------------------------------------
 
 const PositionIndex& position_index(Checker& ck) {
-  if (ck.position_index) return *ck.position_index;
-  PositionIndex& index = ck.position_index.emplace();
+  if (ck.cross_check.position_index) return *ck.cross_check.position_index;
+  PositionIndex& index = ck.cross_check.position_index.emplace();
   const Pointers range = ck.family(Family::k80);
   ck.working_copy.scan(range.first, range.last, [&](int number, std::string_view stored) {
     index.stations_by_position[std::string(cols(stored, 45, 69))].emplace_back(cols(stored, 7, 14));

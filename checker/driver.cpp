@@ -98,7 +98,8 @@ int run(orv::Console& console) {
       station_usage_check(ck);
       read_pass(ck, [&](const Record& rec) { cross_check_step(ck, rec); });
     }
-    const bool complete = write_summary(ck, ck.structure_error);
+    const bool complete =
+        write_summary(ck, ck.structure_error ? StructureNotice::shown : StructureNotice::left_out);
     return close_report(ck, console) && complete ? orv::kNormalEnd : orv::kEarlyEnd;
   } catch (const orv::RunEnd& end) {
     close_report(ck, console);

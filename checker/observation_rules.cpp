@@ -167,19 +167,19 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
       if (field == cols(rec, r.other, r.other + r.last - r.first)) raise(ck, r.error, rec);
       break;
     case Test::kGroupStation:
-      if (field != ck.group.station) raise(ck, r.error, rec);
+      if (field != ck.syntax.group.station) raise(ck, r.error, rec);
       break;
     case Test::kSetStandpoint:
-      if (field != ck.observation_set.standpoint()) raise(ck, r.error, rec);
+      if (field != ck.syntax.observation_set.standpoint()) raise(ck, r.error, rec);
       break;
     case Test::kParentColumns:
       if (!is_digits(field)) raise(ck, r.error, rec);
-      else if (field != cols(ck.group.parent, r.first, r.last)) raise(ck, r.second, rec);
+      else if (field != cols(ck.syntax.group.parent, r.first, r.last)) raise(ck, r.second, rec);
       break;
     case Test::kExpectedCount: {
       const auto count = digits_value(field);
       if (!count) raise(ck, r.error, rec);
-      ck.group.expected = count ? static_cast<int>(*count) : 0;
+      ck.syntax.group.expected = count ? static_cast<int>(*count) : 0;
       break;
     }
     case Test::kListedStation:

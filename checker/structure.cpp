@@ -7,7 +7,7 @@ namespace corvelin {
 
 namespace {
 
-enum DeckState { kBeforeHeader = 0, kInDeck = 1, kAfterTrailer = 2 };
+using Deck = StructurePassState::Deck;
 
 // The code of a stored record; every record but the header and trailer has one.
 int stored_code(const Record& rec) { return orv::record_code(rec).value_or(-1); }
@@ -44,18 +44,23 @@ std::string direction_of(const Record& rec) {
 
 // Writes the record as the next working-copy record and moves the family's
 // pointers.  The 3001st record ends the run.
-int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
+// Whether the record's duplicate key is entered for later searches, and
+// whether it may become its family's first record (a *21* never does).
+enum class Key { entered, left_out };
+enum class Start { may_start, never_starts };
+
+int store(Checker& ck, const Record& rec, Family family, Key key, Start start = Start::may_start) {
   if (ck.working_copy.count() >= kCapacities.working_copy) fatal_termination(ck);
   const int number = ck.working_copy.append(rec);
   if (family != Family::kNone) {
     Pointers& p = ck.family(family);
-    if (sets_first && p.first == 0) p.first = number;
+    if (start == Start::may_start && p.first == 0) p.first = number;
     p.last = number;
   }
   const int code = stored_code(rec);
-  if (with_key) ck.duplicate_keys[duplicate_key(rec, code)].push_back(number);
-  if (code == 20) ck.stored_directions.insert(direction_of(rec));
-  ck.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
+  if (key == Key::entered) ck.structure.duplicate_keys[duplicate_key(rec, code)].push_back(number);
+  if (code == 20) ck.structure.stored_directions.insert(direction_of(rec));
+  ck.structure.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
   return number;
 }
 
@@ -63,8 +68,8 @@ int store(Checker& ck, const Record& rec, Family family, bool with_key, bool set
 const std::vector<int>& key_candidates(Checker& ck, const Record& rec, Family family) {
   static const std::vector<int> none;
   if (ck.family(family).first == 0) return none;
-  const auto found = ck.duplicate_keys.find(duplicate_key(rec, stored_code(rec)));
-  return found == ck.duplicate_keys.end() ? none : found->second;
+  const auto found = ck.structure.duplicate_keys.find(duplicate_key(rec, stored_code(rec)));
+  return found == ck.structure.duplicate_keys.end() ? none : found->second;
 }
 
 enum class Duplicate { kNone, kExact, kOtherContent };
@@ -89,10 +94,10 @@ void general_duplicate_rule(Checker& ck, const Record& rec, Family family, int e
       break;
     case Duplicate::kOtherContent:
       raise(ck, 323, rec);
-      store(ck, rec, family, false);
+      store(ck, rec, family, Key::left_out);
       break;
     case Duplicate::kNone:
-      store(ck, rec, family, true);
+      store(ck, rec, family, Key::entered);
       break;
   }
 }
@@ -110,8 +115,8 @@ std::vector<int> same_code_and_ssn(Checker& ck, const Record& rec, Family family
   std::vector<int> numbers;
   const Pointers range = ck.family(family);
   if (range.first == 0) return numbers;
-  const auto found = ck.by_code_and_ssn.find(std::string(cols(rec, 7, 14)));
-  if (found == ck.by_code_and_ssn.end()) return numbers;
+  const auto found = ck.structure.by_code_and_ssn.find(std::string(cols(rec, 7, 14)));
+  if (found == ck.structure.by_code_and_ssn.end()) return numbers;
   for (int number : found->second) {
     if (number >= range.first && number <= range.last) numbers.push_back(number);
   }
@@ -142,13 +147,13 @@ void header_step(Checker& ck, const Record& rec) {
     }
   }
   ck.header = rec;
-  store(ck, rec, Family::kNone, false);
+  store(ck, rec, Family::kNone, Key::left_out);
 }
 
 void trailer_step(Checker& ck, const Record& rec) {
   if (ck.count(80) == 0 && ck.count(81) == 0) raise(ck, 522, rec);
   if (ck.count(90) == 0) raise(ck, 523, rec);
-  store(ck, rec, Family::kNone, false);
+  store(ck, rec, Family::kNone, Key::left_out);
 }
 
 // ---- Family rules ------------------------------------------------------------
@@ -159,17 +164,17 @@ void project_rule(Checker& ck, const Record& rec, int code) {
       const bool misplaced = ck.counted(10, 90);
       if (misplaced) structure_fault(ck, 506, rec);
       if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, false);
+      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
     case 11: {
       const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
       if (misplaced) {
         structure_fault(ck, 507, rec);
-        ck.continuation_expected = false;
+        ck.structure.continuation_expected = false;
       }
       if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, false);
+      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
     case 12: {
@@ -179,14 +184,14 @@ void project_rule(Checker& ck, const Record& rec, int code) {
       else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
       else misplaced = false;
       check_project_record(ck, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, false);
+      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
     case 13: {
       const bool late = ck.counted(20, 90);
       if (late) structure_fault(ck, 700, rec);
       check_datum_record(ck, rec);
-      if (!late) store(ck, rec, Family::kNone, false);
+      if (!late) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
   }
@@ -200,45 +205,45 @@ void direction_continuation_duplicates(Checker& ck, const Record& rec) {
       return;
     case Duplicate::kOtherContent:
       raise(ck, 323, rec);
-      store(ck, rec, Family::k20, false);
+      store(ck, rec, Family::k20, Key::left_out);
       return;
     case Duplicate::kNone:
       break;
   }
-  if (ck.stored_directions.contains(direction_of(rec))) {
+  if (ck.structure.stored_directions.contains(direction_of(rec))) {
     raise(ck, 472, rec);
     return;
   }
-  store(ck, rec, Family::k20, true);
+  store(ck, rec, Family::k20, Key::entered);
 }
 
 void direction_rule(Checker& ck, const Record& rec, int code) {
   if (code == 20) {
-    if (ck.continuation_expected) {
+    if (ck.structure.continuation_expected) {
       structure_fault(ck, 511, rec);
-      ck.continuation_expected = false;
+      ck.structure.continuation_expected = false;
     }
-    if (ck.previous_was_20) raise(ck, 368, rec);
+    if (ck.structure.previous_was_20) raise(ck, 368, rec);
     if (ck.counted(25, 90)) structure_fault(ck, 509, rec);
     else general_duplicate_rule(ck, rec, Family::k20, 41);
-    ck.previous_was_20 = true;
-    ck.continuation_expected = col(rec, 25) == '1';
+    ck.structure.previous_was_20 = true;
+    ck.structure.continuation_expected = col(rec, 25) == '1';
     return;
   }
-  ck.previous_was_20 = false;
-  if (code == 22 && ck.continuation_expected) structure_fault(ck, 511, rec);
-  ck.continuation_expected = false;
+  ck.structure.previous_was_20 = false;
+  if (code == 22 && ck.structure.continuation_expected) structure_fault(ck, 511, rec);
+  ck.structure.continuation_expected = false;
   if (ck.count(20) == 0) structure_fault(ck, 510, rec);
   else if (ck.counted(25, 90)) late_in_series(ck, rec);
-  else if (code == 21) store(ck, rec, Family::k20, false, false);
+  else if (code == 21) store(ck, rec, Family::k20, Key::left_out, Start::never_starts);
   else direction_continuation_duplicates(ck, rec);
 }
 
 void occupation_rule(Checker& ck, const Record& rec, int code) {
   if (code == 25) {
-    if (ck.previous_was_25) {
+    if (ck.structure.previous_was_25) {
       raise(ck, 526, rec);
-    } else if (ck.continuation_expected) {
+    } else if (ck.structure.continuation_expected) {
       raise(ck, 528, rec);
       raise(ck, 525, rec);
     } else if (ck.counted(30, 90)) {
@@ -246,17 +251,17 @@ void occupation_rule(Checker& ck, const Record& rec, int code) {
     } else if (identical_to_stored(ck, rec, Family::k25)) {
       raise(ck, 527, rec);
     } else {
-      store(ck, rec, Family::k25, true);
+      store(ck, rec, Family::k25, Key::entered);
     }
-    ck.previous_was_25 = true;
-    ck.continuation_expected = false;
+    ck.structure.previous_was_25 = true;
+    ck.structure.continuation_expected = false;
     return;
   }
-  ck.previous_was_25 = false;
+  ck.structure.previous_was_25 = false;
   if (ck.count(25) == 0) raise(ck, 529, rec);
   else if (ck.counted(30, 90)) late_in_series(ck, rec);
   else if (code == 27 && identical_to_stored(ck, rec, Family::k25)) raise(ck, 530, rec);
-  else store(ck, rec, Family::k25, true);
+  else store(ck, rec, Family::k25, Key::entered);
 }
 
 // The 30-, 40- and 45-series share one shape: a parent whose later families
@@ -281,20 +286,20 @@ void series_rule(Checker& ck, const Record& rec, int code, const SeriesRule& rul
   const int offset = code - rule.parent;
   if (offset == 0) {
     // Only the 40-series parent looks at a continuation left open.
-    if (rule.parent == 40 && ck.continuation_expected) {
+    if (rule.parent == 40 && ck.structure.continuation_expected) {
       structure_fault(ck, rule.open_continuation, rec);
-      ck.continuation_expected = false;
+      ck.structure.continuation_expected = false;
     }
     if (ck.counted(rule.later_from, 90)) structure_fault(ck, rule.late_parent, rec);
     general_duplicate_rule(ck, rec, rule.family, rule.parent_exact);
-    ck.continuation_expected = col(rec, 25) == '1';
+    ck.structure.continuation_expected = col(rec, 25) == '1';
     return;
   }
-  if (offset == 2 && ck.continuation_expected) structure_fault(ck, rule.open_continuation, rec);
-  ck.continuation_expected = false;
+  if (offset == 2 && ck.structure.continuation_expected) structure_fault(ck, rule.open_continuation, rec);
+  ck.structure.continuation_expected = false;
   if (ck.count(rule.parent) == 0) structure_fault(ck, rule.missing_parent, rec);
   else if (ck.counted(rule.later_from, 90)) late_in_series(ck, rec);
-  else if (offset == 1) store(ck, rec, rule.family, false);
+  else if (offset == 1) store(ck, rec, rule.family, Key::left_out);
   else general_duplicate_rule(ck, rec, rule.family, rule.second_exact);
 }
 
@@ -304,17 +309,17 @@ constexpr orv::ByCode<int> kDistanceDuplicates[] = {{50, 143}, {51, 155}, {52, 1
 void distance_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(60, 90)) structure_fault(ck, 518, rec);
   if (code == 55) {
-    ck.continuation_expected = false;
-    store(ck, rec, Family::k50, true);
+    ck.structure.continuation_expected = false;
+    store(ck, rec, Family::k50, Key::entered);
     return;
   }
   const auto* duplicate = orv::row_for(kDistanceDuplicates, code);
   if (duplicate == nullptr) return;  // 56-59: counted, never stored
   const int exact_error = duplicate->value;
-  if (code <= 52 && ck.continuation_expected) structure_fault(ck, 519, rec);
-  ck.continuation_expected = code == 50 && col(rec, 15) == '1';
+  if (code <= 52 && ck.structure.continuation_expected) structure_fault(ck, 519, rec);
+  ck.structure.continuation_expected = code == 50 && col(rec, 15) == '1';
   if (identical_to_stored(ck, rec, Family::k50)) raise(ck, exact_error, rec);
-  else store(ck, rec, Family::k50, true);
+  else store(ck, rec, Family::k50, Key::entered);
 }
 
 void sixty_rule(Checker& ck, const Record& rec, int code) {
@@ -354,7 +359,7 @@ void code_table_rule(Checker& ck, const Record& rec, int code) {
       return true;
     });
   }
-  if (!duplicate) store(ck, rec, family, false);
+  if (!duplicate) store(ck, rec, family, Key::left_out);
   enter_code_table(ck, rec, code);
 }
 
@@ -366,7 +371,7 @@ void position_rule(Checker& ck, const Record& rec, int code) {
   const StationEntry entry = enter_station(ck, cols(rec, 11, 14), auxiliary ? kAuxiliary : kControl,
                                            auxiliary ? cols(rec, 51, 54) : std::string_view("    "));
   if (!entry.existed) {
-    ck.stations.at(entry.index).position_record = store(ck, rec, Family::k80, false);
+    ck.stations.at(entry.index).position_record = store(ck, rec, Family::k80, Key::left_out);
   } else {
     bool identical = false;
     for (int number : same_code_and_ssn(ck, rec, Family::k80)) {
@@ -377,7 +382,7 @@ void position_rule(Checker& ck, const Record& rec, int code) {
         raise(ck, auxiliary ? 332 : 330, rec);
       }
     }
-    if (!identical) store(ck, rec, Family::k80, false);
+    if (!identical) store(ck, rec, Family::k80, Key::left_out);
   }
   check_position_record(ck, rec, code);
 }
@@ -405,7 +410,7 @@ void position_annex_rule(Checker& ck, const Record& rec, int code) {
       raise(ck, annex.different, rec);
     }
   }
-  if (!identical) store(ck, rec, family, false);
+  if (!identical) store(ck, rec, family, Key::left_out);
 }
 
 void ninety_rule(Checker& ck, const Record& rec) {
@@ -419,7 +424,7 @@ void ninety_rule(Checker& ck, const Record& rec) {
       return;
     }
   }
-  store(ck, rec, Family::k90, false);
+  store(ck, rec, Family::k90, Key::left_out);
 }
 
 // The family rules by code; any other data record is passed over, uncounted.
@@ -440,9 +445,9 @@ constexpr orv::ByCode<Step> kStructureSteps[] = {
 };
 
 void structure_step(Checker& ck, const Record& rec, int code) {
-  if (code != 10 && code != 11 && code != 12 && (ck.count(10) == 0 || ck.count(12) == 0) && !ck.raised_508) {
+  if (code != 10 && code != 11 && code != 12 && (ck.count(10) == 0 || ck.count(12) == 0) && !ck.structure.raised_508) {
     structure_fault(ck, 508, rec);
-    ck.raised_508 = true;
+    ck.structure.raised_508 = true;
   }
   const Step step = orv::step_for(kStructureSteps, code);
   if (step == nullptr) return;
@@ -461,28 +466,28 @@ void structure_pass(Checker& ck) {
     ++ck.records_read;
     const std::optional<int> code = orv::record_code(rec);
     const bool data_record = code.has_value();
-    if (ck.structure_state == kAfterTrailer) {
+    if (ck.structure.deck == Deck::after_trailer) {
       structure_fault(ck, 504, rec);
       break;
     }
-    if (ck.structure_state == kBeforeHeader) {
+    if (ck.structure.deck == Deck::before_header) {
       if (data_record) {
         structure_fault(ck, 505, rec);
         continue;
       }
       header_step(ck, rec);
-      ck.deck_code = std::string(cols(rec, 8, 9));
-      ck.structure_state = kInDeck;
+      ck.structure.deck_code = std::string(cols(rec, 8, 9));
+      ck.structure.deck = Deck::in_deck;
     } else if (data_record) {
       structure_step(ck, rec, *code);
-    } else if (cols(rec, 8, 9) == ck.deck_code) {
+    } else if (cols(rec, 8, 9) == ck.structure.deck_code) {
       trailer_step(ck, rec);
-      ck.structure_state = kAfterTrailer;
+      ck.structure.deck = Deck::after_trailer;
     } else {
       structure_fault(ck, 313, rec);
     }
   }
-  if (ck.structure_state != kAfterTrailer) raise(ck, 524, last);
+  if (ck.structure.deck != Deck::after_trailer) raise(ck, 524, last);
 }
 
 }  // namespace corvelin

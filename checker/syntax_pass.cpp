@@ -51,14 +51,14 @@ constexpr orv::ByCode<ObservationType> kObservationTypes[] = {
 constexpr orv::ByCode<int> kGroupCountMessages[] = {{20, 19}, {25, 407}, {30, 68}, {40, 97}};
 
 void close_group(Checker& ck) {
-  const ObservationGroup& g = ck.group;
+  const ObservationGroup& g = ck.syntax.group;
   if (g.count == g.expected || (g.parent_code == 25 && g.count >= 2)) return;
   if (const auto* row = orv::row_for(kGroupCountMessages, g.parent_code)) raise(ck, row->value, g.parent);
 }
 
 // The parent's own tests set the expected count from its cc 23-24.
 void open_group(Checker& ck, const Record& rec) {
-  ObservationGroup& g = ck.group;
+  ObservationGroup& g = ck.syntax.group;
   g.parent = rec;
   g.parent_code = orv::record_code(rec).value_or(0);
   const bool counts_itself = g.parent_code == 20 || g.parent_code == 30 || g.parent_code == 40;
@@ -75,9 +75,9 @@ void observation_step(Checker& ck, const Record& rec, int code) {
     close_group(ck);
     open_group(ck, rec);
   } else if (type.group == Group::kMember) {
-    ++ck.group.count;
+    ++ck.syntax.group.count;
   }
-  if (type.names_station) ck.group.station = std::string(cols(rec, 11, 14));
+  if (type.names_station) ck.syntax.group.station = std::string(cols(rec, 11, 14));
   if (type.starts_set) start_observation_set(ck, cols(rec, 11, 14));
   type.check(ck, rec);
 }
@@ -91,7 +91,7 @@ constexpr orv::ByCode<Step> kSyntaxSteps[] = {
 
 }  // namespace
 
-void start_syntax_pass(Checker& ck) { ck.group = ObservationGroup{}; }
+void start_syntax_pass(Checker& ck) { ck.syntax.group = ObservationGroup{}; }
 
 void syntax_step(Checker& ck, const Record& rec) {
   const std::optional<int> code = orv::record_code(rec);

@@ -128,10 +128,11 @@ void write_header(Editor& e) {
 
 // The inputs and the report are kept at every end; the outputs only when
 // they are complete.
-void close_files(Editor& e, bool keep_outputs) {
+enum class Outputs { kept, deleted };
+void close_files(Editor& e, Outputs outputs) {
   e.report.attach(nullptr);
   e.report_file.reset();
-  if (keep_outputs) {
+  if (outputs == Outputs::kept) {
     e.observation_output.close();
     e.description_output.close();
   } else {
@@ -182,7 +183,7 @@ void finish_output(Editor& e, const Output& out) {
 
 void correct_descriptions(Editor& e) {
   const Output out = description_output(e);
-  each_record(e, e.description_file.get(), false, [&](Record& rec) {
+  each_record(e, Input::descriptions, [&](Record& rec) {
     reconcile(e, rec);
     write_record(e, out, rec);
   });
@@ -192,7 +193,7 @@ void correct_descriptions(Editor& e) {
 void correct_observations(Editor& e) {
   const Output out = observation_output(e);
   const bool pending = e.corrections.pending();
-  each_record(e, e.observation_file.get(), true, [&](Record& rec) {
+  each_record(e, Input::observations, [&](Record& rec) {
     if (pending && orv::cols(rec, 8, 9) == "80") e.corrections.apply(rec);
     write_record(e, out, rec);
   });
@@ -226,7 +227,7 @@ void normal_end(Editor& e) {
   check_report(e);
   e.console.line("");
   e.console.line(" PROGRAM MORANDEL TERMINATED");
-  close_files(e, true);
+  close_files(e, Outputs::kept);
 }
 
 }  // namespace
@@ -256,7 +257,7 @@ void file_failure(Editor& e, std::string_view message, const std::string& name) 
 void data_error_end(Editor& e) {
   e.show_empty();
   e.show(" DATA ERROR - PROGRAM MORANDEL TERMINATED -  OUTPUT DATA SET FILES NOT SAVED");
-  close_files(e, false);
+  close_files(e, Outputs::deleted);
   throw orv::RunEnd{orv::kEarlyEnd};
 }
 

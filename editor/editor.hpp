@@ -136,15 +136,17 @@ bool read_yes_no(orv::Console& console, char& answer);
 
 // One pass over an input file, from its first record; a file that could not
 // be read to its end ends the run.
+enum class Input { observations, descriptions };
 template <class Step>
-void each_record(Editor& e, std::FILE* file, bool observations, Step step) {
+void each_record(Editor& e, Input input, Step step) {
+  std::FILE* file = input == Input::observations ? e.observation_file.get() : e.description_file.get();
   orv::CardReader reader(file, orv::kCardWidth);
   reader.rewind();
   Record rec;
   while (reader.next(rec)) step(rec);
   reader.rewind();
   if (!reader.failed()) return;
-  if (observations) file_failure(e, " ERROR IN READING ORVANTINE OBS INPUT FILE - ", e.options.observation_name);
+  if (input == Input::observations) file_failure(e, " ERROR IN READING ORVANTINE OBS INPUT FILE - ", e.options.observation_name);
   file_failure(e, " ERROR IN READING ORVANTINE DESC INPUT FILE - ", e.options.description_name);
 }
 

@@ -84,7 +84,7 @@ void load_observations(Editor& e) {
 
 void load_descriptions(Editor& e) {
   bool first = true;
-  each_record(e, e.description_file.get(), false, [&](const Record& rec) {
+  each_record(e, Input::descriptions, [&](const Record& rec) {
     const std::string_view type = halvic::record_type(rec);
     if (first && type != e.job_code) {
       e.show_empty();
