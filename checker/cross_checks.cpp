@@ -30,6 +30,8 @@ struct UsageRule {
   std::string_view marks;  // angle, direction, distance
   int message;
 };
+// Every rule is tried, so "100" stands twice on purpose: an auxiliary
+// station measured to its reference by an angle alone gets both 432 and 431.
 constexpr UsageRule kUsageRules[] = {
     {"000", 430}, {"110", 432}, {"100", 432}, {"010", 432}, {"001", 447}, {"100", 431}, {"101", 431},
 };

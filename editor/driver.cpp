@@ -233,7 +233,7 @@ void normal_end(Editor& e) {
 }  // namespace
 
 bool read_yes_no(orv::Console& console, char& answer) {
-  static const orv::YesNoRules kRules{{" INVALID RESPONSE, TRY Y OR N"}, 10, true, {}};
+  static const orv::YesNoRules kRules{{" INVALID RESPONSE, TRY Y OR N"}, 10, orv::AfterLast::read_one_more, {}};
   return orv::ask_yes_no(console, answer, kRules);
 }
 

@@ -48,6 +48,8 @@ void project_years(Run& run, std::string_view rec) {
 
 // --- *25* occupation, *27* antenna height ---------------------------------------
 
+// Texts as printed: the limit runs into "EXECUTION", the fatal texts keep
+// their comma before CC and their trailing blank.
 void occupation(Run& run, std::string_view rec) {
   auto& table = run.tables.occupations;
   if (table.size() == kCapacities.occupations) {
@@ -152,6 +154,8 @@ struct AntennaLayout {
   std::string_view duplicate;
 };
 
+// The limit lines and duplicate texts keep their blanks as printed ("%4zu "
+// against the occupations' "%5zuEXECUTION", "CC 11-13  EXISTS").
 constexpr AntennaLayout kAntenna71{AntennaTable::t71, AntennaTable::t72,
                                    "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED",
                                    "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 BLANK, EXECUTION TERMINATED",
@@ -242,6 +246,7 @@ constexpr ColumnRule kGeoidOld[] = {
     number(72, 76, C::signed_decimal, "84 RECORD GEOID HT CC 72-76 NON-INTEGER"),
     number(77, 80, C::unsigned_decimal, "84 RECORD SIGMA CC 77-80 NON-INTEGER"),
 };
+// "84  RECORD" with two blanks is the text as printed.
 constexpr ColumnRule kGeoidNew[] = {
     number(70, 75, C::signed_decimal, "84  RECORD GEOID HT CC 70-75 NON-INTEGER"),
     number(76, 80, C::unsigned_decimal, "84 RECORD SIGMA CC 76-80 NON-INTEGER"),

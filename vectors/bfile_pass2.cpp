@@ -37,6 +37,8 @@ struct TimeColumns {
   std::string_view date_message;
 };
 
+// The message texts keep their irregular blanks ("TIME  CC", a trailing blank
+// on one zone text and not the other): they are the texts as printed.
 constexpr TimeColumns kDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
                                     "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 35, "DATE CC 35-40 NON-INTEGER"};
 constexpr TimeColumns kUndatedDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
