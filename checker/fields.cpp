@@ -98,21 +98,24 @@ int station_name_error(std::string_view name, int base) {
   return 0;
 }
 
-std::vector<int> latitude_errors(std::string_view field, int base) {
+namespace {
+
+// A latitude or longitude: degrees of `degree_digits`, minutes, and seconds
+// with five decimals.
+std::vector<int> position_errors(std::string_view field, std::size_t degree_digits, long max_degrees, int base) {
   if (orv::is_blank(field)) return {base};
-  if (field.substr(0, 6).find(' ') != std::string_view::npos) return {base + 1};
+  if (field.substr(0, degree_digits + 4).find(' ') != std::string_view::npos) return {base + 1};
   std::vector<int> errors;
-  sexagesimal_errors(field.substr(0, 2), 90, 0, field.substr(2, 2), field.substr(4), 5, base, errors);
+  sexagesimal_errors(field.substr(0, degree_digits), max_degrees, 0, field.substr(degree_digits, 2),
+                     field.substr(degree_digits + 2), 5, base, errors);
   return errors;
 }
 
-std::vector<int> longitude_errors(std::string_view field, int base) {
-  if (orv::is_blank(field)) return {base};
-  if (field.substr(0, 7).find(' ') != std::string_view::npos) return {base + 1};
-  std::vector<int> errors;
-  sexagesimal_errors(field.substr(0, 3), 359, 0, field.substr(3, 2), field.substr(5), 5, base, errors);
-  return errors;
-}
+}  // namespace
+
+std::vector<int> latitude_errors(std::string_view field, int base) { return position_errors(field, 2, 90, base); }
+
+std::vector<int> longitude_errors(std::string_view field, int base) { return position_errors(field, 3, 359, base); }
 
 std::vector<int> time_errors(std::string_view field, int base) {
   std::vector<int> errors;
