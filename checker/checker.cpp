@@ -28,7 +28,7 @@ void raise(Checker& ck, int message, std::string_view record) {
 }
 
 void fatal_termination(Checker& ck) {
-  write_summary(ck, false);
+  write_summary(ck, StructureNotice::left_out);
   ck.report.empty();
   ck.report.line(" ***** Fatal termination ");
   ck.report.line(" ***** Refer to prior error messages");

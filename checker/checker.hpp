@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "checker/capacities.hpp"
 #include "checker/fields.hpp"
 #include "checker/scratch_files.hpp"
 #include "checker/stations.hpp"
@@ -33,7 +34,6 @@ struct Pointers {
   int last = 0;   // and of its latest; 0 = none
 };
 
-inline constexpr int kWorkingCopyCapacity = 3000;
 
 // The syntax pass's current group of observation records: the last parent
 // (*20*, *25*, *30*, *40* or *45*), the station its members must name, and
@@ -52,6 +52,36 @@ inline constexpr int kLastCode = 90;
 struct PositionIndex {
   std::unordered_map<std::string, std::vector<std::string>> stations_by_position;  // cc 45-69 -> cc 7-14
   std::unordered_map<std::string, std::vector<int>> elevation_records;            // *83* by SSN
+};
+
+// The structure pass's own state (structure.cpp).
+struct StructurePassState {
+  enum class Deck { before_header, in_deck, after_trailer };
+  Deck deck = Deck::before_header;
+  std::string deck_code = "??";  // cc 8-9 of the header, which the trailer repeats
+  bool raised_508 = false;
+  bool continuation_expected = false;
+  bool previous_was_20 = false;
+  bool previous_was_25 = false;
+  // Duplicate keys (code, cc 11-14, cc 15-16, further field) of the stored
+  // records that carry one, by key; and every stored record by cc 7-14.
+  std::unordered_map<std::string, std::vector<int>> duplicate_keys;
+  std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
+  // The direction (cc 11-16, 51-54, 64-72) of every stored *20*, also of one
+  // stored without its key after 323: a *22* repeating any of them is dropped.
+  std::unordered_set<std::string> stored_directions;
+};
+
+// The syntax pass's own state (syntax_pass.cpp, the observation rules and
+// the tallies).
+struct SyntaxPassState {
+  ObservationGroup group;
+  ObservationSet observation_set;
+};
+
+// The cross-check pass's own state (cross_checks.cpp).
+struct CrossCheckPassState {
+  std::optional<PositionIndex> position_index;  // built at its first need
 };
 
 struct Checker {
@@ -76,34 +106,26 @@ struct Checker {
   int page = 0;
   std::array<long, kLastCode + 1> counts{};  // by record code 1..90
 
-  // Structure pass
-  std::string deck_code = "??";
+  // What the structure pass learns of the deck, for the later passes
   std::string header;   // the deck's header record, once seen
   std::string project;  // the latest *12* record, once seen
-  int structure_state = 0;
   bool structure_error = false;
-  bool raised_508 = false;
-  bool continuation_expected = false;
-  bool previous_was_20 = false;
-  bool previous_was_25 = false;
   std::array<Pointers, kFamilies> pointers{};
-  // Duplicate keys (code, cc 11-14, cc 15-16, further field) of the stored
-  // records that carry one, by key; and every stored record by cc 7-14.
-  std::unordered_map<std::string, std::vector<int>> duplicate_keys;
-  std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
-  // The direction (cc 11-16, 51-54, 64-72) of every stored *20*, also of one
-  // stored without its key after 323: a *22* repeating any of them is dropped.
-  std::unordered_set<std::string> stored_directions;
+
+  // Each pass's own state, touched by that pass alone
+  StructurePassState structure;
+  SyntaxPassState syntax;
+  CrossCheckPassState cross_check;
 
   // Tables shared by the passes
   std::vector<std::string> instrument_codes;  // cc 11-13 of the *70* records, at most 99
   std::vector<std::string> antenna_codes;     // cc 11-13 of the *71*/*72* records, at most 99
   StationTable stations;
-  ObservationSet observation_set;
-  ObservationGroup group;
   DateRange date_range;
-  std::optional<PositionIndex> position_index;  // built by the cross-check pass
 
+  // The deck's header names it a CBL deck (cc 15-18 "CBL "), whose records
+  // leave some columns empty that other decks fill.
+  bool cbl_deck() const { return header.size() >= 18 && cols(header, 15, 18) == "CBL "; }
   bool is_instrument_code(std::string_view code) const;  // in the *70* code table
   bool is_antenna_code(std::string_view code) const;     // in the *71*/*72* code table
 

@@ -4,6 +4,7 @@
 
 #include "checker/positioning.hpp"
 #include "checker/record_checks.hpp"
+#include "common/record_code.hpp"
 
 namespace corvelin {
 
@@ -29,15 +30,13 @@ struct UsageRule {
   std::string_view marks;  // angle, direction, distance
   int message;
 };
+// Every rule is tried, so "100" stands twice on purpose: an auxiliary
+// station measured to its reference by an angle alone gets both 432 and 431.
 constexpr UsageRule kUsageRules[] = {
     {"000", 430}, {"110", 432}, {"100", 432}, {"010", 432}, {"001", 447}, {"100", 431}, {"101", 431},
 };
 
 // ---- Observation records -------------------------------------------------------
-
-bool one_of(std::string_view code, std::initializer_list<std::string_view> codes) {
-  return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
 
 void illegal_data_code(Checker& ck, std::string_view code) {
   ck.report.empty();
@@ -60,11 +59,13 @@ void height_difference(Checker& ck, const Record& obs, const Position& from, con
     raise(ck, 436, to.record);
   }
   // cc 64-69 are the leading columns of a field with four implied decimals.
-  const Numeric observed = numeric_field(cols(obs, 64, 69), 1);
-  const Numeric from_height = numeric_field(cols(from.record, 70, 75), 2);
-  const Numeric to_height = numeric_field(cols(to.record, 70, 75), 2);
-  if (!observed.ok || !from_height.ok || !to_height.ok) return;
-  const double misclosure = std::abs(from_height.value - to_height.value) - std::abs(observed.value);
+  const auto observed = numeric_value(cols(obs, 64, 69), 1);
+  const auto from_height = numeric_value(cols(from.record, 70, 75), 2);
+  const auto to_height = numeric_value(cols(to.record, 70, 75), 2);
+  if (!observed || !from_height || !to_height) return;
+  const double misclosure = std::abs(*from_height - *to_height) - std::abs(*observed);
+  // Single precision on purpose: the tolerance has always been the float
+  // nearest 0.01, and a misclosure of exactly 1 cm must judge as it did.
   const double tolerance = 0.01f;
   if (misclosure > tolerance || misclosure < -tolerance) {
     raise(ck, 441, obs);
@@ -76,8 +77,8 @@ void height_difference(Checker& ck, const Record& obs, const Position& from, con
 // ---- Position records ------------------------------------------------------------
 
 const PositionIndex& position_index(Checker& ck) {
-  if (ck.position_index) return *ck.position_index;
-  PositionIndex& index = ck.position_index.emplace();
+  if (ck.cross_check.position_index) return *ck.cross_check.position_index;
+  PositionIndex& index = ck.cross_check.position_index.emplace();
   const Pointers range = ck.family(Family::k80);
   ck.working_copy.scan(range.first, range.last, [&](int number, std::string_view stored) {
     index.stations_by_position[std::string(cols(stored, 45, 69))].emplace_back(cols(stored, 7, 14));
@@ -139,27 +140,50 @@ void station_usage_check(Checker& ck) {
   }
 }
 
+namespace {
+
+// An angle with no control station among its three.
+void angle_without_control(Checker& ck, const Record& obs, const Position (&at)[3]) {
+  if (!at[0].control() && !at[1].control() && !at[2].control()) raise(ck, 433, obs);
+}
+void occupation(Checker& ck, const Record& obs, const Position (&at)[3]) { occupied_station(ck, obs, at[0]); }
+void height_difference_ends(Checker& ck, const Record& obs, const Position (&at)[3]) {
+  if (at[0].control() && at[1].control()) height_difference(ck, obs, at[0], at[1]);
+}
+
+// Where each observation names its other stations (first columns, 0 for
+// none), and the check its stations then get.
+struct ObservedStations {
+  int second;
+  int third;
+  void (*check)(Checker&, const Record&, const Position (&)[3]);
+};
+constexpr orv::ByCode<ObservedStations> kObservedStations[] = {
+    {20, {51, 0, nullptr}},
+    {22, {51, 0, nullptr}},
+    {25, {0, 0, occupation}},
+    {30, {51, 72, angle_without_control}},
+    {32, {51, 72, angle_without_control}},
+    {40, {51, 0, nullptr}},
+    {42, {51, 0, nullptr}},
+    {45, {51, 0, height_difference_ends}},
+    {50, 54, {46, 0, nullptr}},
+    {60, 61, {51, 0, nullptr}},
+};
+
+}  // namespace
+
 void observation_to_station_check(Checker& ck, const Record& obs) {
-  const std::string_view code = cols(obs, 8, 9);
-  const Position standpoint = position_of(ck, cols(obs, 11, 14));
-  Position second;
-  Position third;
-  if (one_of(code, {"20", "22", "40", "42", "45", "60", "61"})) {
-    second = position_of(ck, cols(obs, 51, 54));
-  } else if (one_of(code, {"30", "32"})) {
-    second = position_of(ck, cols(obs, 51, 54));
-    third = position_of(ck, cols(obs, 72, 75));
-  } else if (one_of(code, {"50", "51", "52", "53", "54"})) {
-    second = position_of(ck, cols(obs, 46, 49));
-  } else if (code != "25") {
-    illegal_data_code(ck, code);
+  const auto* row = orv::row_for(kObservedStations, obs);
+  if (row == nullptr) {
+    illegal_data_code(ck, cols(obs, 8, 9));
     return;
   }
-  if ((code == "30" || code == "32") && !standpoint.control() && !second.control() && !third.control()) {
-    raise(ck, 433, obs);
-  }
-  if (code == "25") occupied_station(ck, obs, standpoint);
-  if (code == "45" && standpoint.control() && second.control()) height_difference(ck, obs, standpoint, second);
+  const ObservedStations& observed = row->value;
+  Position at[3] = {position_of(ck, cols(obs, 11, 14))};
+  if (observed.second != 0) at[1] = position_of(ck, cols(obs, observed.second, observed.second + 3));
+  if (observed.third != 0) at[2] = position_of(ck, cols(obs, observed.third, observed.third + 3));
+  if (observed.check != nullptr) observed.check(ck, obs, at);
 }
 
 void position_record_check(Checker& ck, const Record& rec) {
@@ -216,19 +240,30 @@ void control_position_check(Checker& ck, const Record& rec) {
   if (!position_of(ck, cols(rec, 11, 14)).control()) raise(ck, 364, rec);
 }
 
+namespace {
+
+using Step = void (*)(Checker&, const Record&);
+constexpr orv::ByCode<Step> kCrossChecks[] = {
+    {20, observation_to_station_check},
+    {22, observation_to_station_check},
+    {25, observation_to_station_check},
+    {30, observation_to_station_check},
+    {32, observation_to_station_check},
+    {40, observation_to_station_check},
+    {42, observation_to_station_check},
+    {45, observation_to_station_check},
+    {50, 54, observation_to_station_check},
+    {60, 61, observation_to_station_check},
+    {80, 81, position_record_check},
+    {82, auxiliary_station_check},
+    {83, elevation_record_check},
+    {84, 85, control_position_check},
+};
+
+}  // namespace
+
 void cross_check_step(Checker& ck, const Record& rec) {
-  const std::string_view code = cols(rec, 8, 9);
-  if (one_of(code, {"20", "22", "30", "32", "40", "42", "25", "45", "50", "51", "52", "53", "54", "60", "61"})) {
-    observation_to_station_check(ck, rec);
-  } else if (code == "80" || code == "81") {
-    position_record_check(ck, rec);
-  } else if (code == "82") {
-    auxiliary_station_check(ck, rec);
-  } else if (code == "83") {
-    elevation_record_check(ck, rec);
-  } else if (code == "84" || code == "85") {
-    control_position_check(ck, rec);
-  }
+  if (const Step step = orv::step_for(kCrossChecks, rec)) step(ck, rec);
 }
 
 }  // namespace corvelin

@@ -21,30 +21,30 @@ void dialogue(Checker& ck, orv::Console& console) {
   ck.report_name = orv::file_name_from_answer(console.read_line());
 }
 
-// Opens the six files in order.  On a failure the files already open are
-// closed (the report deleted) and false is answered.
-bool open_files(Checker& ck, orv::Console& console) {
+// Opens the six files in order.  A failure deletes the report, if it was
+// made, and ends the run.
+void open_files(Checker& ck, orv::Console& console) {
   auto fail = [&](const char* message) {
     console.line(message);
+    ck.report.attach(nullptr);
     ck.report_file.close_and_delete();
-    return false;
+    throw orv::RunEnd{orv::kEarlyEnd};
   };
   ck.input = orv::open_input(ck.input_name);
-  if (!ck.input) return fail(" error in opening input orvantine file");
+  if (!ck.input) fail(" error in opening input orvantine file");
   // A report under the name of a missing data file would be read back as it.
   if (!ck.report_file.create(ck.report_name, {ck.input_name, kMessageFileName, orv::kAgencyListName})) {
-    return fail(" error in opening program output file");
+    fail(" error in opening program output file");
   }
   ck.report.attach(ck.report_file.get());
   ck.message_file = orv::open_input(kMessageFileName);
-  if (!ck.message_file) return fail(" error in opening direct access error message file");
+  if (!ck.message_file) fail(" error in opening direct access error message file");
   ck.messages = MessageFile(ck.message_file.get());
-  if (!ck.working_copy.open()) return fail(" error in opening direct access output orvantine file");
-  if (!ck.errors.open()) return fail(" error in opening sequential output error file");
+  if (!ck.working_copy.open()) fail(" error in opening direct access output orvantine file");
+  if (!ck.errors.open()) fail(" error in opening sequential output error file");
   ck.agency_file = orv::open_input(orv::kAgencyListName);
-  if (!ck.agency_file) return fail(" Fatal error in opening agency contrib.dat file");
+  if (!ck.agency_file) fail(" Fatal error in opening agency contrib.dat file");
   ck.agencies.emplace(ck.agency_file.get());
-  return true;
 }
 
 template <class Step>
@@ -87,7 +87,7 @@ int run(orv::Console& console) {
   Checker ck;
   try {
     dialogue(ck, console);
-    if (!open_files(ck, console)) return orv::kEarlyEnd;
+    open_files(ck, console);
     first_page_header(ck);
     structure_pass(ck);
     if (ck.structure_error) {
@@ -98,7 +98,8 @@ int run(orv::Console& console) {
       station_usage_check(ck);
       read_pass(ck, [&](const Record& rec) { cross_check_step(ck, rec); });
     }
-    const bool complete = write_summary(ck, ck.structure_error);
+    const bool complete =
+        write_summary(ck, ck.structure_error ? StructureNotice::shown : StructureNotice::left_out);
     return close_report(ck, console) && complete ? orv::kNormalEnd : orv::kEarlyEnd;
   } catch (const orv::RunEnd& end) {
     close_report(ck, console);

@@ -82,9 +82,9 @@ void page_header(Checker& ck) {
   ck.report.empty();
 }
 
-bool write_summary(Checker& ck, bool structure_error) {
+bool write_summary(Checker& ck, StructureNotice notice) {
   page_header(ck);
-  if (structure_error) {
+  if (notice == StructureNotice::shown) {
     ck.report.empty();
     ck.report.line(" Input file had incorrect structure");
     ck.report.empty();

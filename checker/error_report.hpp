@@ -11,6 +11,9 @@ void page_header(Checker& ck);
 
 // Writes the summary of the run; false when the message file could not give
 // a text, which stops the listing and leaves out the totals.
-bool write_summary(Checker& ck, bool structure_error);
+// The structure notice heads the summary of a run whose deck had a faulty
+// structure; a fatal termination leaves it out.
+enum class StructureNotice { shown, left_out };
+bool write_summary(Checker& ck, StructureNotice notice);
 
 }  // namespace corvelin

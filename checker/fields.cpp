@@ -42,9 +42,9 @@ void sexagesimal_errors(std::string_view degrees, long max_degrees, int degrees_
   } else if (*m > 59) {
     errors.push_back(base + 5);
   }
-  if (const Numeric s = numeric_field(seconds, seconds_decimals); !s.ok) {
+  if (const auto s = numeric_value(seconds, seconds_decimals); !s) {
     errors.push_back(base + 6);
-  } else if (s.value < 0.0 || s.value >= 60.0) {
+  } else if (*s < 0.0 || *s >= 60.0) {
     errors.push_back(base + 7);
   }
 }
@@ -59,46 +59,6 @@ int first_outside(std::string_view field, std::string_view set) {
 }
 
 bool is_digits(std::string_view field) { return !field.empty() && all_in(field, kDigits); }
-
-std::optional<long> digits_value(std::string_view field) {
-  if (!is_digits(field)) return std::nullopt;
-  long value = 0;
-  for (char c : field) value = value * 10 + (c - '0');
-  return value;
-}
-
-Numeric numeric_field(std::string_view field, int decimals) {
-  if (!all_in(field, kNumericChars)) return {};
-  const auto first = field.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {true, 0.0};
-  const auto last = field.find_last_not_of(' ');
-  const std::string_view body = field.substr(first, last - first + 1);
-  if (body.find(' ') != std::string_view::npos) return {};
-  if (std::count(body.begin(), body.end(), '.') > 1) return {};
-  if (body.find('-', 1) != std::string_view::npos) return {};
-  const bool negative = body.front() == '-';
-  const bool has_point = body.find('.') != std::string_view::npos;
-  if (!has_point && field.size() < static_cast<std::size_t>(decimals)) return {};
-  // Every position counts, a blank as a zero; the point, or else the implied
-  // decimals, places the scale once at the end so the value rounds only once.
-  double mantissa = 0.0;
-  int written_decimals = 0;
-  bool after_point = false;
-  for (char c : field) {
-    if (c == '.') {
-      after_point = true;
-      continue;
-    }
-    if (c == '-') continue;
-    mantissa = mantissa * 10.0 + (c == ' ' ? 0 : c - '0');
-    if (after_point) ++written_decimals;
-  }
-  int scale = has_point ? written_decimals : decimals;
-  double divisor = 1.0;
-  while (scale-- > 0) divisor *= 10.0;  // exact up to 10^22, far beyond any field
-  const double value = mantissa / divisor;
-  return {true, negative ? -value : value};
-}
 
 int date_error(std::string_view date, int base, const DateRange* range) {
   if (orv::is_blank(date)) return base;
@@ -138,21 +98,24 @@ int station_name_error(std::string_view name, int base) {
   return 0;
 }
 
-std::vector<int> latitude_errors(std::string_view field, int base) {
+namespace {
+
+// A latitude or longitude: degrees of `degree_digits`, minutes, and seconds
+// with five decimals.
+std::vector<int> position_errors(std::string_view field, std::size_t degree_digits, long max_degrees, int base) {
   if (orv::is_blank(field)) return {base};
-  if (field.substr(0, 6).find(' ') != std::string_view::npos) return {base + 1};
+  if (field.substr(0, degree_digits + 4).find(' ') != std::string_view::npos) return {base + 1};
   std::vector<int> errors;
-  sexagesimal_errors(field.substr(0, 2), 90, 0, field.substr(2, 2), field.substr(4), 5, base, errors);
+  sexagesimal_errors(field.substr(0, degree_digits), max_degrees, 0, field.substr(degree_digits, 2),
+                     field.substr(degree_digits + 2), 5, base, errors);
   return errors;
 }
 
-std::vector<int> longitude_errors(std::string_view field, int base) {
-  if (orv::is_blank(field)) return {base};
-  if (field.substr(0, 7).find(' ') != std::string_view::npos) return {base + 1};
-  std::vector<int> errors;
-  sexagesimal_errors(field.substr(0, 3), 359, 0, field.substr(3, 2), field.substr(5), 5, base, errors);
-  return errors;
-}
+}  // namespace
+
+std::vector<int> latitude_errors(std::string_view field, int base) { return position_errors(field, 2, 90, base); }
+
+std::vector<int> longitude_errors(std::string_view field, int base) { return position_errors(field, 3, 359, base); }
 
 std::vector<int> time_errors(std::string_view field, int base) {
   std::vector<int> errors;

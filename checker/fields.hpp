@@ -8,13 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "common/numeric.hpp"
+
 namespace corvelin {
 
 inline constexpr std::string_view kDigits = "0123456789";
 inline constexpr std::string_view kCapitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 inline constexpr std::string_view kBlankCapitals = " ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 inline constexpr std::string_view kVrzn = "VRZN ";
-inline constexpr std::string_view kNumericChars = "0123456789. -";
 inline constexpr std::string_view kNameSigns = "+-/.=";
 
 // 1-based position of the first character outside the set; 0 when none is.
@@ -24,20 +25,14 @@ inline bool all_in(std::string_view field, std::string_view set) {
 }
 bool is_digits(std::string_view field);  // at least one character, all digits
 inline bool has_blank(std::string_view field) { return field.find(' ') != std::string_view::npos; }
-// The value of a digits-only field; none when any character is not a digit.
-std::optional<long> digits_value(std::string_view field);
+using orv::digits_value;
 
-// A numeric field with d implied decimals: digits, point, blank and minus,
-// no blank between two non-blanks, at most one point, a minus only in front.
-// Without a point the last d positions are decimals (blanks read as zeros).
-struct Numeric {
-  bool ok = false;
-  double value = 0.0;
-};
-Numeric numeric_field(std::string_view field, int decimals);
-inline bool reads_numeric(std::string_view field, int decimals) {
-  return numeric_field(field, decimals).ok;
+// A numeric field of this program with d implied decimals: digits, point,
+// blank and minus, blanks at its ends only (orv::Blanks::zeros_at_ends).
+inline std::optional<double> numeric_value(std::string_view field, int decimals) {
+  return orv::read_number(field, {orv::Chars::signed_decimal, orv::Blanks::zeros_at_ends, decimals});
 }
+inline bool reads_numeric(std::string_view field, int decimals) { return numeric_value(field, decimals).has_value(); }
 
 // The years a date may fall in, as century * 100 + year, both inclusive.
 struct DateRange {

@@ -167,19 +167,19 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
       if (field == cols(rec, r.other, r.other + r.last - r.first)) raise(ck, r.error, rec);
       break;
     case Test::kGroupStation:
-      if (field != ck.group.station) raise(ck, r.error, rec);
+      if (field != ck.syntax.group.station) raise(ck, r.error, rec);
       break;
     case Test::kSetStandpoint:
-      if (field != ck.observation_set.standpoint()) raise(ck, r.error, rec);
+      if (field != ck.syntax.observation_set.standpoint()) raise(ck, r.error, rec);
       break;
     case Test::kParentColumns:
       if (!is_digits(field)) raise(ck, r.error, rec);
-      else if (field != cols(ck.group.parent, r.first, r.last)) raise(ck, r.second, rec);
+      else if (field != cols(ck.syntax.group.parent, r.first, r.last)) raise(ck, r.second, rec);
       break;
     case Test::kExpectedCount: {
       const auto count = digits_value(field);
       if (!count) raise(ck, r.error, rec);
-      ck.group.expected = count ? static_cast<int>(*count) : 0;
+      ck.syntax.group.expected = count ? static_cast<int>(*count) : 0;
       break;
     }
     case Test::kListedStation:
@@ -201,9 +201,7 @@ bool idb_in_25(const Checker&, const Record& rec) { return cols(rec, 25, 27) == 
 bool a_in_20_or_idb_in_30(const Checker& ck, const Record& rec) {
   return col(rec, 20) == 'A' || idb_in_30(ck, rec);
 }
-bool cbl_deck(const Checker& ck, const Record&) {
-  return ck.header.size() >= 18 && cols(ck.header, 15, 18) == "CBL ";
-}
+bool cbl_deck(const Checker& ck, const Record&) { return ck.cbl_deck(); }
 bool s_in_73(const Checker&, const Record& rec) { return col(rec, 73) == 'S'; }
 bool g_in_73(const Checker&, const Record& rec) { return col(rec, 73) == 'G'; }
 bool g_in_74(const Checker&, const Record& rec) { return col(rec, 74) == 'G'; }

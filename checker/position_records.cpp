@@ -65,12 +65,10 @@ void elevation_type(FieldTests& t, std::string_view types) {
 void state_code(FieldTests& t) { t.expect(is_state_code(t.at(77, 78)), 251); }
 void order_and_class(FieldTests& t) { t.expect(is_order_class_code(t.at(79, 80)), 636); }
 
-bool cbl_deck(const Checker& ck) { return ck.header.size() >= 18 && cols(ck.header, 15, 18) == "CBL "; }
-
 void geographic_position_record(Checker& ck, FieldTests& t) {
   ssn_and_name(t, 224);
   geographic_position(t);
-  if (cbl_deck(ck)) return;
+  if (ck.cbl_deck()) return;
   state_code(t);
   elevation(t, 80);
   if (!t.is_blank_at(70, 75)) elevation_type(t, kGeographicElevationTypes);

@@ -17,7 +17,7 @@ class CandidateList {
       return c.family == family && c.other == other;
     });
     if (listed) return;
-    if (entries_.size() >= kCandidateCapacity) {
+    if (entries_.size() >= kCapacities.candidates) {
       ck_.report.empty();
       ck_.report.line(" File of Obs Entries Filled Up in Putawy");
       return;

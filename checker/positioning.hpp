@@ -27,8 +27,6 @@ struct Candidate {
   std::string other;   // the other station's SSN
 };
 
-inline constexpr std::size_t kCandidateCapacity = 100;
-
 // Collects the candidates of the station from the 20-, 30-, 50- and
 // 60-series of the working copy.  An observation that does not fit any more
 // writes the "Filled Up" notice to the report.

@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "checker/capacities.hpp"
+
 namespace corvelin {
 
 inline constexpr char kControl = '0';    // entered by a *80* or *81*
@@ -38,12 +40,10 @@ struct Station {
 
 class StationTable {
  public:
-  static constexpr int kCapacity = 2999;  // the 3000th entry would overflow
-
   // 1-based index of the station, 0 when absent.
   int find(std::string_view ssn) const;
   bool is_known(std::string_view ssn) const;  // present with the control type
-  bool full() const { return size() >= kCapacity; }
+  bool full() const { return size() >= kCapacities.stations; }
   int size() const { return static_cast<int>(entries_.size()); }
   // Appends a new station (the caller has checked it is absent and the
   // table not full) and answers its index.
@@ -59,12 +59,10 @@ class StationTable {
 // The distinct forepoints of the current observation set, under one standpoint.
 class ObservationSet {
  public:
-  static constexpr int kCapacity = 100;
-
   // Starts a new set when the standpoint differs from the remembered one.
   void begin(std::string_view standpoint);
   bool contains(std::string_view forepoint) const;
-  bool full() const { return static_cast<int>(forepoints_.size()) >= kCapacity; }
+  bool full() const { return static_cast<int>(forepoints_.size()) >= kCapacities.forepoints_in_set; }
   void add(std::string_view forepoint) { forepoints_.emplace_back(forepoint); }
   const std::string& standpoint() const { return standpoint_; }
 

@@ -1,19 +1,16 @@
 #include "checker/structure.hpp"
 
 #include "checker/record_checks.hpp"
+#include "common/record_code.hpp"
 
 namespace corvelin {
 
 namespace {
 
-enum DeckState { kBeforeHeader = 0, kInDeck = 1, kAfterTrailer = 2 };
+using Deck = StructurePassState::Deck;
 
-int record_code(const Record& rec) {
-  const char a = col(rec, 8);
-  const char b = col(rec, 9);
-  if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
-  return (a - '0') * 10 + (b - '0');
-}
+// The code of a stored record; every record but the header and trailer has one.
+int stored_code(const Record& rec) { return orv::record_code(rec).value_or(-1); }
 
 // An error that stops the syntax and cross-check passes.
 void structure_fault(Checker& ck, int message, const Record& rec) {
@@ -47,18 +44,23 @@ std::string direction_of(const Record& rec) {
 
 // Writes the record as the next working-copy record and moves the family's
 // pointers.  The 3001st record ends the run.
-int store(Checker& ck, const Record& rec, Family family, bool with_key, bool sets_first = true) {
-  if (ck.working_copy.count() >= kWorkingCopyCapacity) fatal_termination(ck);
+// Whether the record's duplicate key is entered for later searches, and
+// whether it may become its family's first record (a *21* never does).
+enum class Key { entered, left_out };
+enum class Start { may_start, never_starts };
+
+int store(Checker& ck, const Record& rec, Family family, Key key, Start start = Start::may_start) {
+  if (ck.working_copy.count() >= kCapacities.working_copy) fatal_termination(ck);
   const int number = ck.working_copy.append(rec);
   if (family != Family::kNone) {
     Pointers& p = ck.family(family);
-    if (sets_first && p.first == 0) p.first = number;
+    if (start == Start::may_start && p.first == 0) p.first = number;
     p.last = number;
   }
-  const int code = record_code(rec);
-  if (with_key) ck.duplicate_keys[duplicate_key(rec, code)].push_back(number);
-  if (code == 20) ck.stored_directions.insert(direction_of(rec));
-  ck.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
+  const int code = stored_code(rec);
+  if (key == Key::entered) ck.structure.duplicate_keys[duplicate_key(rec, code)].push_back(number);
+  if (code == 20) ck.structure.stored_directions.insert(direction_of(rec));
+  ck.structure.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
   return number;
 }
 
@@ -66,8 +68,8 @@ int store(Checker& ck, const Record& rec, Family family, bool with_key, bool set
 const std::vector<int>& key_candidates(Checker& ck, const Record& rec, Family family) {
   static const std::vector<int> none;
   if (ck.family(family).first == 0) return none;
-  const auto found = ck.duplicate_keys.find(duplicate_key(rec, record_code(rec)));
-  return found == ck.duplicate_keys.end() ? none : found->second;
+  const auto found = ck.structure.duplicate_keys.find(duplicate_key(rec, stored_code(rec)));
+  return found == ck.structure.duplicate_keys.end() ? none : found->second;
 }
 
 enum class Duplicate { kNone, kExact, kOtherContent };
@@ -92,10 +94,10 @@ void general_duplicate_rule(Checker& ck, const Record& rec, Family family, int e
       break;
     case Duplicate::kOtherContent:
       raise(ck, 323, rec);
-      store(ck, rec, family, false);
+      store(ck, rec, family, Key::left_out);
       break;
     case Duplicate::kNone:
-      store(ck, rec, family, true);
+      store(ck, rec, family, Key::entered);
       break;
   }
 }
@@ -113,8 +115,8 @@ std::vector<int> same_code_and_ssn(Checker& ck, const Record& rec, Family family
   std::vector<int> numbers;
   const Pointers range = ck.family(family);
   if (range.first == 0) return numbers;
-  const auto found = ck.by_code_and_ssn.find(std::string(cols(rec, 7, 14)));
-  if (found == ck.by_code_and_ssn.end()) return numbers;
+  const auto found = ck.structure.by_code_and_ssn.find(std::string(cols(rec, 7, 14)));
+  if (found == ck.structure.by_code_and_ssn.end()) return numbers;
   for (int number : found->second) {
     if (number >= range.first && number <= range.last) numbers.push_back(number);
   }
@@ -145,13 +147,13 @@ void header_step(Checker& ck, const Record& rec) {
     }
   }
   ck.header = rec;
-  store(ck, rec, Family::kNone, false);
+  store(ck, rec, Family::kNone, Key::left_out);
 }
 
 void trailer_step(Checker& ck, const Record& rec) {
   if (ck.count(80) == 0 && ck.count(81) == 0) raise(ck, 522, rec);
   if (ck.count(90) == 0) raise(ck, 523, rec);
-  store(ck, rec, Family::kNone, false);
+  store(ck, rec, Family::kNone, Key::left_out);
 }
 
 // ---- Family rules ------------------------------------------------------------
@@ -162,17 +164,17 @@ void project_rule(Checker& ck, const Record& rec, int code) {
       const bool misplaced = ck.counted(10, 90);
       if (misplaced) structure_fault(ck, 506, rec);
       if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, false);
+      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
     case 11: {
       const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
       if (misplaced) {
         structure_fault(ck, 507, rec);
-        ck.continuation_expected = false;
+        ck.structure.continuation_expected = false;
       }
       if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, false);
+      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
     case 12: {
@@ -182,14 +184,14 @@ void project_rule(Checker& ck, const Record& rec, int code) {
       else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
       else misplaced = false;
       check_project_record(ck, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, false);
+      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
     case 13: {
       const bool late = ck.counted(20, 90);
       if (late) structure_fault(ck, 700, rec);
       check_datum_record(ck, rec);
-      if (!late) store(ck, rec, Family::kNone, false);
+      if (!late) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
   }
@@ -203,45 +205,45 @@ void direction_continuation_duplicates(Checker& ck, const Record& rec) {
       return;
     case Duplicate::kOtherContent:
       raise(ck, 323, rec);
-      store(ck, rec, Family::k20, false);
+      store(ck, rec, Family::k20, Key::left_out);
       return;
     case Duplicate::kNone:
       break;
   }
-  if (ck.stored_directions.contains(direction_of(rec))) {
+  if (ck.structure.stored_directions.contains(direction_of(rec))) {
     raise(ck, 472, rec);
     return;
   }
-  store(ck, rec, Family::k20, true);
+  store(ck, rec, Family::k20, Key::entered);
 }
 
 void direction_rule(Checker& ck, const Record& rec, int code) {
   if (code == 20) {
-    if (ck.continuation_expected) {
+    if (ck.structure.continuation_expected) {
       structure_fault(ck, 511, rec);
-      ck.continuation_expected = false;
+      ck.structure.continuation_expected = false;
     }
-    if (ck.previous_was_20) raise(ck, 368, rec);
+    if (ck.structure.previous_was_20) raise(ck, 368, rec);
     if (ck.counted(25, 90)) structure_fault(ck, 509, rec);
     else general_duplicate_rule(ck, rec, Family::k20, 41);
-    ck.previous_was_20 = true;
-    ck.continuation_expected = col(rec, 25) == '1';
+    ck.structure.previous_was_20 = true;
+    ck.structure.continuation_expected = col(rec, 25) == '1';
     return;
   }
-  ck.previous_was_20 = false;
-  if (code == 22 && ck.continuation_expected) structure_fault(ck, 511, rec);
-  ck.continuation_expected = false;
+  ck.structure.previous_was_20 = false;
+  if (code == 22 && ck.structure.continuation_expected) structure_fault(ck, 511, rec);
+  ck.structure.continuation_expected = false;
   if (ck.count(20) == 0) structure_fault(ck, 510, rec);
   else if (ck.counted(25, 90)) late_in_series(ck, rec);
-  else if (code == 21) store(ck, rec, Family::k20, false, false);
+  else if (code == 21) store(ck, rec, Family::k20, Key::left_out, Start::never_starts);
   else direction_continuation_duplicates(ck, rec);
 }
 
 void occupation_rule(Checker& ck, const Record& rec, int code) {
   if (code == 25) {
-    if (ck.previous_was_25) {
+    if (ck.structure.previous_was_25) {
       raise(ck, 526, rec);
-    } else if (ck.continuation_expected) {
+    } else if (ck.structure.continuation_expected) {
       raise(ck, 528, rec);
       raise(ck, 525, rec);
     } else if (ck.counted(30, 90)) {
@@ -249,17 +251,17 @@ void occupation_rule(Checker& ck, const Record& rec, int code) {
     } else if (identical_to_stored(ck, rec, Family::k25)) {
       raise(ck, 527, rec);
     } else {
-      store(ck, rec, Family::k25, true);
+      store(ck, rec, Family::k25, Key::entered);
     }
-    ck.previous_was_25 = true;
-    ck.continuation_expected = false;
+    ck.structure.previous_was_25 = true;
+    ck.structure.continuation_expected = false;
     return;
   }
-  ck.previous_was_25 = false;
+  ck.structure.previous_was_25 = false;
   if (ck.count(25) == 0) raise(ck, 529, rec);
   else if (ck.counted(30, 90)) late_in_series(ck, rec);
   else if (code == 27 && identical_to_stored(ck, rec, Family::k25)) raise(ck, 530, rec);
-  else store(ck, rec, Family::k25, true);
+  else store(ck, rec, Family::k25, Key::entered);
 }
 
 // The 30-, 40- and 45-series share one shape: a parent whose later families
@@ -284,43 +286,40 @@ void series_rule(Checker& ck, const Record& rec, int code, const SeriesRule& rul
   const int offset = code - rule.parent;
   if (offset == 0) {
     // Only the 40-series parent looks at a continuation left open.
-    if (rule.parent == 40 && ck.continuation_expected) {
+    if (rule.parent == 40 && ck.structure.continuation_expected) {
       structure_fault(ck, rule.open_continuation, rec);
-      ck.continuation_expected = false;
+      ck.structure.continuation_expected = false;
     }
     if (ck.counted(rule.later_from, 90)) structure_fault(ck, rule.late_parent, rec);
     general_duplicate_rule(ck, rec, rule.family, rule.parent_exact);
-    ck.continuation_expected = col(rec, 25) == '1';
+    ck.structure.continuation_expected = col(rec, 25) == '1';
     return;
   }
-  if (offset == 2 && ck.continuation_expected) structure_fault(ck, rule.open_continuation, rec);
-  ck.continuation_expected = false;
+  if (offset == 2 && ck.structure.continuation_expected) structure_fault(ck, rule.open_continuation, rec);
+  ck.structure.continuation_expected = false;
   if (ck.count(rule.parent) == 0) structure_fault(ck, rule.missing_parent, rec);
   else if (ck.counted(rule.later_from, 90)) late_in_series(ck, rec);
-  else if (offset == 1) store(ck, rec, rule.family, false);
+  else if (offset == 1) store(ck, rec, rule.family, Key::left_out);
   else general_duplicate_rule(ck, rec, rule.family, rule.second_exact);
 }
 
+// The exact-duplicate message of each distance record.
+constexpr orv::ByCode<int> kDistanceDuplicates[] = {{50, 143}, {51, 155}, {52, 173}, {53, 182}, {54, 189}};
+
 void distance_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(60, 90)) structure_fault(ck, 518, rec);
-  int exact_error = 0;
-  switch (code) {
-    case 50: exact_error = 143; break;
-    case 51: exact_error = 155; break;
-    case 52: exact_error = 173; break;
-    case 53: exact_error = 182; break;
-    case 54: exact_error = 189; break;
-    case 55:
-      ck.continuation_expected = false;
-      store(ck, rec, Family::k50, true);
-      return;
-    default:
-      return;  // 56-59: counted, never stored
+  if (code == 55) {
+    ck.structure.continuation_expected = false;
+    store(ck, rec, Family::k50, Key::entered);
+    return;
   }
-  if (code <= 52 && ck.continuation_expected) structure_fault(ck, 519, rec);
-  ck.continuation_expected = code == 50 && col(rec, 15) == '1';
+  const auto* duplicate = orv::row_for(kDistanceDuplicates, code);
+  if (duplicate == nullptr) return;  // 56-59: counted, never stored
+  const int exact_error = duplicate->value;
+  if (code <= 52 && ck.structure.continuation_expected) structure_fault(ck, 519, rec);
+  ck.structure.continuation_expected = code == 50 && col(rec, 15) == '1';
   if (identical_to_stored(ck, rec, Family::k50)) raise(ck, exact_error, rec);
-  else store(ck, rec, Family::k50, true);
+  else store(ck, rec, Family::k50, Key::entered);
 }
 
 void sixty_rule(Checker& ck, const Record& rec, int code) {
@@ -328,10 +327,22 @@ void sixty_rule(Checker& ck, const Record& rec, int code) {
   general_duplicate_rule(ck, rec, Family::k60, code == 60 ? 204 : 214);
 }
 
+// A code-table record's family, and its messages for a stored record of the
+// same code: identical in cc 14-80, and otherwise different (0: the *70*
+// rule on cc 14 instead).
+struct FamilyMessages {
+  Family family;
+  int identical;
+  int different;
+};
+constexpr orv::ByCode<FamilyMessages> kFamilyMessagess[] = {
+    {70, {Family::k70, 220, 0}}, {71, {Family::k71, 473, 475}}, {72, {Family::k72, 482, 481}}};
+
 void code_table_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(80, 90)) structure_fault(ck, 521, rec);
-  const Family family = code == 70 ? Family::k70 : code == 71 ? Family::k71 : Family::k72;
-  const int identical_error = code == 70 ? 220 : code == 71 ? 473 : 482;
+  const FamilyMessages& record = orv::row_for(kFamilyMessagess, code)->value;
+  const Family family = record.family;
+  const int identical_error = record.identical;
   bool duplicate = false;
   const Pointers range = ck.family(family);
   if (range.first != 0) {
@@ -340,19 +351,19 @@ void code_table_rule(Checker& ck, const Record& rec, int code) {
       if (same(rec, stored, 14, 80)) {
         raise(ck, identical_error, rec);
         duplicate = true;
-      } else if (code == 71) {
-        raise(ck, 475, rec);
-      } else if (code == 72) {
-        raise(ck, 481, rec);
+      } else if (record.different != 0) {
+        raise(ck, record.different, rec);
       } else if (col(stored, 14) != '8') {
         raise(ck, 329, rec);
       }
       return true;
     });
   }
-  if (!duplicate) store(ck, rec, family, false);
+  if (!duplicate) store(ck, rec, family, Key::left_out);
   enter_code_table(ck, rec, code);
 }
+
+constexpr orv::ByCode<int> kIdenticalPositions[] = {{80, 252}, {81, 264}, {82, 270}};
 
 void position_rule(Checker& ck, const Record& rec, int code) {
   if (ck.count(90) != 0) late_in_positions(ck, rec);
@@ -360,41 +371,46 @@ void position_rule(Checker& ck, const Record& rec, int code) {
   const StationEntry entry = enter_station(ck, cols(rec, 11, 14), auxiliary ? kAuxiliary : kControl,
                                            auxiliary ? cols(rec, 51, 54) : std::string_view("    "));
   if (!entry.existed) {
-    ck.stations.at(entry.index).position_record = store(ck, rec, Family::k80, false);
+    ck.stations.at(entry.index).position_record = store(ck, rec, Family::k80, Key::left_out);
   } else {
     bool identical = false;
     for (int number : same_code_and_ssn(ck, rec, Family::k80)) {
       if (same(rec, ck.working_copy.read(number), 15, 80)) {
-        raise(ck, code == 80 ? 252 : code == 81 ? 264 : 270, rec);
+        raise(ck, orv::row_for(kIdenticalPositions, code)->value, rec);
         identical = true;
       } else {
         raise(ck, auxiliary ? 332 : 330, rec);
       }
     }
-    if (!identical) store(ck, rec, Family::k80, false);
+    if (!identical) store(ck, rec, Family::k80, Key::left_out);
   }
   check_position_record(ck, rec, code);
 }
+
+// The family of each annex record and its messages for a stored record of
+// the same code and SSN, identical in cc 15-80 or not.
+constexpr orv::ByCode<FamilyMessages> kPositionAnnexes[] = {{83, {Family::k80, 279, 333}},
+                                                             {84, {Family::k80, 284, 334}},
+                                                             {85, {Family::k85, 294, 335}},
+                                                             {86, {Family::k86, 450, 451}}};
 
 void position_annex_rule(Checker& ck, const Record& rec, int code) {
   if (ck.count(90) != 0) {
     late_in_positions(ck, rec);
     return;
   }
-  const Family family = code <= 84 ? Family::k80 : code == 85 ? Family::k85 : Family::k86;
-  const int index = code - 83;
-  constexpr int kIdentical[] = {279, 284, 294, 450};
-  constexpr int kDifferent[] = {333, 334, 335, 451};
+  const FamilyMessages& annex = orv::row_for(kPositionAnnexes, code)->value;
+  const Family family = annex.family;
   bool identical = false;
   for (int number : same_code_and_ssn(ck, rec, family)) {
     if (same(rec, ck.working_copy.read(number), 15, 80)) {
-      raise(ck, kIdentical[index], rec);
+      raise(ck, annex.identical, rec);
       identical = true;
     } else {
-      raise(ck, kDifferent[index], rec);
+      raise(ck, annex.different, rec);
     }
   }
-  if (!identical) store(ck, rec, family, false);
+  if (!identical) store(ck, rec, family, Key::left_out);
 }
 
 void ninety_rule(Checker& ck, const Record& rec) {
@@ -408,35 +424,34 @@ void ninety_rule(Checker& ck, const Record& rec) {
       return;
     }
   }
-  store(ck, rec, Family::k90, false);
+  store(ck, rec, Family::k90, Key::left_out);
 }
 
-// Codes the structure pass knows; any other data record is passed over.
-bool handled(int code) {
-  return (code >= 10 && code <= 13) || (code >= 20 && code <= 22) || (code >= 25 && code <= 28) ||
-         (code >= 30 && code <= 32) || (code >= 40 && code <= 42) || (code >= 45 && code <= 47) ||
-         (code >= 50 && code <= 61) || (code >= 70 && code <= 72) || (code >= 80 && code <= 86) ||
-         code == 90;
-}
+// The family rules by code; any other data record is passed over, uncounted.
+using Step = void (*)(Checker&, const Record&, int code);
+constexpr orv::ByCode<Step> kStructureSteps[] = {
+    {10, 13, project_rule},
+    {20, 22, direction_rule},
+    {25, 28, occupation_rule},
+    {30, 32, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kAngles); }},
+    {40, 42, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kVerticals); }},
+    {45, 47, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kHeights); }},
+    {50, 59, distance_rule},
+    {60, 61, sixty_rule},
+    {70, 72, code_table_rule},
+    {80, 82, position_rule},
+    {83, 86, position_annex_rule},
+    {90, [](Checker& ck, const Record& rec, int) { ninety_rule(ck, rec); }},
+};
 
 void structure_step(Checker& ck, const Record& rec, int code) {
-  if (code != 10 && code != 11 && code != 12 && (ck.count(10) == 0 || ck.count(12) == 0) && !ck.raised_508) {
+  if (code != 10 && code != 11 && code != 12 && (ck.count(10) == 0 || ck.count(12) == 0) && !ck.structure.raised_508) {
     structure_fault(ck, 508, rec);
-    ck.raised_508 = true;
+    ck.structure.raised_508 = true;
   }
-  if (!handled(code)) return;
-  if (code <= 13) project_rule(ck, rec, code);
-  else if (code <= 22) direction_rule(ck, rec, code);
-  else if (code <= 28) occupation_rule(ck, rec, code);
-  else if (code <= 32) series_rule(ck, rec, code, kAngles);
-  else if (code <= 42) series_rule(ck, rec, code, kVerticals);
-  else if (code <= 47) series_rule(ck, rec, code, kHeights);
-  else if (code <= 59) distance_rule(ck, rec, code);
-  else if (code <= 61) sixty_rule(ck, rec, code);
-  else if (code <= 72) code_table_rule(ck, rec, code);
-  else if (code <= 82) position_rule(ck, rec, code);
-  else if (code <= 86) position_annex_rule(ck, rec, code);
-  else ninety_rule(ck, rec);
+  const Step step = orv::step_for(kStructureSteps, code);
+  if (step == nullptr) return;
+  step(ck, rec, code);
   ++ck.counts[static_cast<std::size_t>(code)];
 }
 
@@ -449,30 +464,30 @@ void structure_pass(Checker& ck) {
   while (reader.next(rec)) {
     last = rec;
     ++ck.records_read;
-    const int code = record_code(rec);
-    const bool data_record = code >= 0;
-    if (ck.structure_state == kAfterTrailer) {
+    const std::optional<int> code = orv::record_code(rec);
+    const bool data_record = code.has_value();
+    if (ck.structure.deck == Deck::after_trailer) {
       structure_fault(ck, 504, rec);
       break;
     }
-    if (ck.structure_state == kBeforeHeader) {
+    if (ck.structure.deck == Deck::before_header) {
       if (data_record) {
         structure_fault(ck, 505, rec);
         continue;
       }
       header_step(ck, rec);
-      ck.deck_code = std::string(cols(rec, 8, 9));
-      ck.structure_state = kInDeck;
+      ck.structure.deck_code = std::string(cols(rec, 8, 9));
+      ck.structure.deck = Deck::in_deck;
     } else if (data_record) {
-      structure_step(ck, rec, code);
-    } else if (cols(rec, 8, 9) == ck.deck_code) {
+      structure_step(ck, rec, *code);
+    } else if (cols(rec, 8, 9) == ck.structure.deck_code) {
       trailer_step(ck, rec);
-      ck.structure_state = kAfterTrailer;
+      ck.structure.deck = Deck::after_trailer;
     } else {
       structure_fault(ck, 313, rec);
     }
   }
-  if (ck.structure_state != kAfterTrailer) raise(ck, 524, last);
+  if (ck.structure.deck != Deck::after_trailer) raise(ck, 524, last);
 }
 
 }  // namespace corvelin

@@ -1,5 +1,6 @@
 #include "checker/observation_records.hpp"
 #include "checker/tallies.hpp"
+#include "common/record_code.hpp"
 
 namespace corvelin {
 
@@ -13,97 +14,88 @@ enum class Group {
 };
 
 struct ObservationType {
-  std::string_view code;
   void (*check)(Checker&, const Record&);
   Group group;
   bool starts_set;     // a new standpoint starts a new observation set
   bool names_station;  // its cc 11-14 become the station of the current group
 };
 
-constexpr ObservationType kObservationTypes[] = {
-    {"20", direction_record, Group::kParent, true, true},
-    {"22", direction_continuation, Group::kMember, false, false},
-    {"25", occupation_record, Group::kParent, false, true},
-    {"27", occupation_record_27, Group::kMember, false, false},
-    {"28", occupation_record_28, Group::kNone, false, false},
-    {"30", angle_record, Group::kParent, true, true},
-    {"32", angle_continuation, Group::kMember, false, false},
-    {"40", vertical_angle_record, Group::kParent, true, true},
-    {"42", vertical_angle_continuation, Group::kMember, false, false},
-    {"45", height_difference_record, Group::kParent, true, true},
-    {"47", height_difference_record_47, Group::kMember, false, false},
-    {"50", distance_record_50, Group::kNone, true, false},
-    {"51", distance_record_51, Group::kNone, true, true},
+constexpr orv::ByCode<ObservationType> kObservationTypes[] = {
+    //   rules                 group          starts a set  names the station
+    {20, {direction_record, Group::kParent, true, true}},
+    {22, {direction_continuation, Group::kMember, false, false}},
+    {25, {occupation_record, Group::kParent, false, true}},
+    {27, {occupation_record_27, Group::kMember, false, false}},
+    {28, {occupation_record_28, Group::kNone, false, false}},
+    {30, {angle_record, Group::kParent, true, true}},
+    {32, {angle_continuation, Group::kMember, false, false}},
+    {40, {vertical_angle_record, Group::kParent, true, true}},
+    {42, {vertical_angle_continuation, Group::kMember, false, false}},
+    {45, {height_difference_record, Group::kParent, true, true}},
+    {47, {height_difference_record_47, Group::kMember, false, false}},
+    {50, {distance_record_50, Group::kNone, true, false}},
+    {51, {distance_record_51, Group::kNone, true, true}},
     // Every record that adds forepoints opens a set at a new standpoint: kept
     // in the set of another standpoint, a long run of these distances would
     // fill it and end the run on a sound deck, and tie stations too rarely.
-    {"52", distance_record_52, Group::kNone, true, false},
-    {"53", distance_record_53, Group::kNone, true, false},
-    {"54", distance_record_54, Group::kNone, true, false},
-    {"60", sixty_series_parent, Group::kNone, true, false},
-    {"61", sixty_series_second, Group::kNone, true, false},
+    {52, {distance_record_52, Group::kNone, true, false}},
+    {53, {distance_record_53, Group::kNone, true, false}},
+    {54, {distance_record_54, Group::kNone, true, false}},
+    {60, {sixty_series_parent, Group::kNone, true, false}},
+    {61, {sixty_series_second, Group::kNone, true, false}},
 };
 
-const ObservationType* observation_type(std::string_view code) {
-  for (const ObservationType& type : kObservationTypes) {
-    if (type.code == code) return &type;
-  }
-  return nullptr;
-}
-
-int code_of(const Record& rec) { return (col(rec, 8) - '0') * 10 + (col(rec, 9) - '0'); }
 
 // The group that a new parent closes gets its error when its count is not
 // the one announced; a *25* only when it has a single *27*, a *45* never.
+constexpr orv::ByCode<int> kGroupCountMessages[] = {{20, 19}, {25, 407}, {30, 68}, {40, 97}};
+
 void close_group(Checker& ck) {
-  const ObservationGroup& g = ck.group;
-  if (g.count == g.expected) return;
-  switch (g.parent_code) {
-    case 20: raise(ck, 19, g.parent); break;
-    case 30: raise(ck, 68, g.parent); break;
-    case 40: raise(ck, 97, g.parent); break;
-    case 25:
-      if (g.count < 2) raise(ck, 407, g.parent);
-      break;
-    default: break;
-  }
+  const ObservationGroup& g = ck.syntax.group;
+  if (g.count == g.expected || (g.parent_code == 25 && g.count >= 2)) return;
+  if (const auto* row = orv::row_for(kGroupCountMessages, g.parent_code)) raise(ck, row->value, g.parent);
 }
 
 // The parent's own tests set the expected count from its cc 23-24.
 void open_group(Checker& ck, const Record& rec) {
-  ObservationGroup& g = ck.group;
+  ObservationGroup& g = ck.syntax.group;
   g.parent = rec;
-  g.parent_code = code_of(rec);
+  g.parent_code = orv::record_code(rec).value_or(0);
   const bool counts_itself = g.parent_code == 20 || g.parent_code == 30 || g.parent_code == 40;
   g.count = counts_itself ? 1 : 0;
   g.expected = 0;
 }
 
-}  // namespace
-
-void start_syntax_pass(Checker& ck) { ck.group = ObservationGroup{}; }
-
-void syntax_step(Checker& ck, const Record& rec) {
-  const auto code = cols(rec, 8, 9);
-  if (code >= "83" && code <= "86") {
-    check_position_annex(ck, rec, code_of(rec));
-    return;
-  }
-  if (code >= "90" && code <= "99") {
-    station_list_record(ck, rec);
-    return;
-  }
-  const ObservationType* type = observation_type(code);
-  if (type == nullptr) return;
-  if (type->group == Group::kParent) {
+// An observation record: its group and set bookkeeping, then its rules.
+void observation_step(Checker& ck, const Record& rec, int code) {
+  const auto* row = orv::row_for(kObservationTypes, code);
+  if (row == nullptr) return;
+  const ObservationType& type = row->value;
+  if (type.group == Group::kParent) {
     close_group(ck);
     open_group(ck, rec);
-  } else if (type->group == Group::kMember) {
-    ++ck.group.count;
+  } else if (type.group == Group::kMember) {
+    ++ck.syntax.group.count;
   }
-  if (type->names_station) ck.group.station = std::string(cols(rec, 11, 14));
-  if (type->starts_set) start_observation_set(ck, cols(rec, 11, 14));
-  type->check(ck, rec);
+  if (type.names_station) ck.syntax.group.station = std::string(cols(rec, 11, 14));
+  if (type.starts_set) start_observation_set(ck, cols(rec, 11, 14));
+  type.check(ck, rec);
+}
+
+using Step = void (*)(Checker&, const Record&, int code);
+constexpr orv::ByCode<Step> kSyntaxSteps[] = {
+    {20, 61, observation_step},
+    {83, 86, check_position_annex},
+    {90, 99, [](Checker& ck, const Record& rec, int) { station_list_record(ck, rec); }},
+};
+
+}  // namespace
+
+void start_syntax_pass(Checker& ck) { ck.syntax.group = ObservationGroup{}; }
+
+void syntax_step(Checker& ck, const Record& rec) {
+  const std::optional<int> code = orv::record_code(rec);
+  if (const Step step = orv::step_for(kSyntaxSteps, code)) step(ck, rec, *code);
 }
 
 }  // namespace corvelin

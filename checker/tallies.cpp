@@ -17,12 +17,12 @@ void bump(Checker& ck, std::string_view ssn, Member member) {
 
 }  // namespace
 
-void start_observation_set(Checker& ck, std::string_view standpoint) { ck.observation_set.begin(standpoint); }
+void start_observation_set(Checker& ck, std::string_view standpoint) { ck.syntax.observation_set.begin(standpoint); }
 
 bool add_forepoint(Checker& ck, std::string_view forepoint) {
-  if (ck.observation_set.contains(forepoint)) return false;
-  if (ck.observation_set.full()) fatal_termination(ck);
-  ck.observation_set.add(forepoint);
+  if (ck.syntax.observation_set.contains(forepoint)) return false;
+  if (ck.syntax.observation_set.full()) fatal_termination(ck);
+  ck.syntax.observation_set.add(forepoint);
   return true;
 }
 

@@ -17,6 +17,15 @@ inline std::string_view cols(std::string_view card, int first, int last) {
                      static_cast<std::size_t>(last - first + 1));
 }
 
+// The columns of a range that lie on the card: empty for a range that ends
+// before it starts or lies beyond the card, cut at the card's end.
+inline std::string_view cols_on_card(std::string_view card, int first, int last) {
+  if (first < 1) first = 1;
+  if (last > static_cast<int>(card.size())) last = static_cast<int>(card.size());
+  if (last < first) return {};
+  return cols(card, first, last);
+}
+
 inline char col(std::string_view card, int column) {
   return card[static_cast<std::size_t>(column - 1)];
 }

@@ -29,8 +29,11 @@ class Console {
   bool exhausted_ = false;
 };
 
-// Ends a run from wherever the ending condition is met; only a program's main
-// catches it, after the program's own termination step has been written.
+// The one way a run ends early, in every program: where the ending
+// condition is met (a file that cannot be opened, a full table, a fatal
+// field, an unanswerable question), the program's early-end step writes what
+// that end writes and throws RunEnd; its run() catches it once, closes what
+// is open and answers the status.  No step answers a failure as a bool.
 struct RunEnd {
   int status;
 };

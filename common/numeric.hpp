@@ -1,29 +1,96 @@
 #pragma once
-// Numeric fields of card records: the character check that judges a field
-// and the two conversions that read it once it has passed.
+// Numeric fields of card records.  One reader judges a field and reads it in
+// the same pass: what each character may be and how blanks read are its
+// rule, named at every call.
 
 #include <optional>
 #include <string_view>
 
 namespace orv {
 
-// What each kind of field may hold.  The check looks at each character alone,
-// never at how many points or minus signs there are or where they stand.
-inline constexpr std::string_view kIntegerField = "0123456789 ";
-inline constexpr std::string_view kDecimalField = "0123456789 .-";
+// What each character of a field may be.  The characters are judged one by
+// one; how many points and minus signs there are and where they stand is the
+// reader's second judgement, the same for every kind.
+enum class Chars {
+  digits,            // digits only, not even a blank
+  digits_blanks,     // digits and blanks
+  unsigned_decimal,  // digits, blanks, point
+  signed_implied,    // digits, blanks, minus (decimals implied only)
+  signed_decimal,    // digits, blanks, point, minus
+};
 
-// Columns first..last of the card hold only characters of `allowed`.  A range
-// that ends before it starts, or lies beyond the card, holds nothing wrong.
-bool field_passes(std::string_view card, int first, int last, std::string_view allowed);
+// How blanks read.  Leading blanks are nothing under every rule.
+enum class Blanks {
+  zeros,          // blank-as-zero: every blank after the first non-blank is the digit 0
+  ignored,        // blank-ignored: blanks are removed first
+  zeros_at_ends,  // blanks only lead or trail, and trailing ones are zeros; a blank
+                  // between two non-blanks, or a field without a point that is
+                  // narrower than its implied decimals, has no value
+};
 
-// The value of a field with `implied` decimal places; a point written in the
-// field places the decimals instead.  Leading blanks and a leading minus come
-// first; an all-blank field, or one without digits, is 0.  None when the field
-// is not a well-formed number: two points, a minus after the start, any
-// character other than digits, blanks, point and minus.
-//   blank_as_zero: a blank after the first non-blank is the digit 0
-//   blank_ignored: blanks are removed first
-std::optional<double> blank_as_zero(std::string_view field, int implied = 0);
-std::optional<double> blank_ignored(std::string_view field, int implied = 0);
+struct NumberRule {
+  Chars chars = Chars::signed_decimal;
+  Blanks blanks = Blanks::zeros;
+  int implied = 0;  // implied decimal places; a point written in the field places them instead
+};
+
+// The value of the field, or none when it breaks its rule: a character its
+// kind does not allow, a second point, a minus anywhere but first, or a
+// blank where its blank rule forbids one.  An all-blank field, or one without
+// digits, is 0 (never minus zero).
+//
+// Fields are read by the million (a G-file's correlations), so one pass over
+// the characters both judges and converts, without a copy, and the reader is
+// inline so that each call site's constant rule folds into it.  The mantissa
+// is built in double and the scale applied once at the end, so the value
+// rounds only once.
+inline std::optional<double> read_number(std::string_view field, NumberRule rule) {
+  const bool point_allowed = rule.chars == Chars::unsigned_decimal || rule.chars == Chars::signed_decimal;
+  const bool minus_allowed = rule.chars == Chars::signed_implied || rule.chars == Chars::signed_decimal;
+  const bool blank_allowed = rule.chars != Chars::digits;
+  bool started = false;  // a non-blank has been met
+  bool gap = false;      // a blank has followed it (zeros_at_ends)
+  bool negative = false;
+  bool point = false;
+  int written_decimals = 0;
+  double mantissa = 0.0;
+  for (const char c : field) {
+    if (c >= '0' && c <= '9') {
+      if (gap) return std::nullopt;
+      mantissa = mantissa * 10.0 + (c - '0');
+      written_decimals += point;
+      started = true;
+    } else if (c == ' ') {
+      if (!blank_allowed) return std::nullopt;
+      if (!started || rule.blanks == Blanks::ignored) continue;
+      gap = rule.blanks == Blanks::zeros_at_ends;
+      mantissa *= 10.0;
+      written_decimals += point;
+    } else if (c == '-') {
+      if (!minus_allowed || started) return std::nullopt;
+      negative = true;
+      started = true;
+    } else if (c == '.') {
+      if (!point_allowed || point || gap) return std::nullopt;
+      point = true;
+      started = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!point && rule.blanks == Blanks::zeros_at_ends && field.size() < static_cast<std::size_t>(rule.implied)) {
+    return std::nullopt;
+  }
+  const int scale = point ? written_decimals : rule.implied;
+  double divisor = 1.0;  // exact up to 10^22, far beyond any field
+  for (int i = 0; i < scale; ++i) divisor *= 10.0;
+  const double value = scale == 0 ? mantissa : mantissa / divisor;
+  return negative && value != 0.0 ? -value : value;
+}
+
+inline bool is_number(std::string_view field, NumberRule rule) { return read_number(field, rule).has_value(); }
+
+// The value of a field of digits only, at least one; none otherwise.
+std::optional<long> digits_value(std::string_view field);
 
 }  // namespace orv

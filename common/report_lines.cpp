@@ -6,9 +6,11 @@ namespace orv {
 
 void ReportLines::line(std::string_view text) {
   if (file_ == nullptr) return;
-  const auto end = text.find_last_not_of(' ');
-  const auto kept = blanks_ == TrailingBlanks::kept ? text.size() : end == std::string_view::npos ? 0 : end + 1;
-  if (kept > 0) std::fwrite(text.data(), 1, kept, file_);
+  if (blanks_ == TrailingBlanks::trimmed) {
+    const auto end = text.find_last_not_of(' ');
+    text = text.substr(0, end == std::string_view::npos ? 0 : end + 1);
+  }
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
   std::fputc('\n', file_);
 }
 

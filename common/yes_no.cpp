@@ -16,7 +16,7 @@ bool ask_yes_no(Console& console, char& answer, const YesNoRules& rules) {
     show(console, rules.retry_lines);
     answer = console.read_letter();
   }
-  if (rules.read_after_last) {
+  if (rules.after_last == AfterLast::read_one_more) {
     show(console, rules.retry_lines);
     answer = console.read_letter();
   }

@@ -11,11 +11,14 @@
 
 namespace orv {
 
+// After the last invalid answer: the run gives up at once, or the retry
+// lines are shown once more and one line is read, not judged.
+enum class AfterLast { give_up, read_one_more };
+
 struct YesNoRules {
   std::vector<std::string> retry_lines;  // console lines before each new answer
   int answers = 5;                       // answers judged at most, the caller's included
-  bool read_after_last = false;          // after the last invalid answer: the retry lines
-                                         // once more and one line read, not judged
+  AfterLast after_last = AfterLast::give_up;
   std::function<void()> give_up;         // after the last invalid answer; expected to end
                                          // the run.  Empty, or returning: the answer is no
 };

@@ -16,8 +16,13 @@
 
 namespace halvic {
 
-inline constexpr Capacities kComparerCapacities{999, 999, 3000, 200, 2000};
-inline constexpr std::size_t kMostCandidates = 30;
+// The comparer's capacities: a full table, or a reference object with more
+// candidates than it may list, ends the run after its report line.
+struct Capacities {
+  TableCapacities tables{999, 999, 3000, 200, 2000};  // stations, auxiliaries, directions, angles, distances
+  std::size_t candidates = 30;  // observed distances or directions near one reference object
+};
+inline constexpr Capacities kCapacities{};
 
 // The station the description pass is at.  A first reference-object endpoint
 // replaces its key until the next station record.
@@ -80,7 +85,7 @@ class DirectionIndex {
 };
 
 struct Comparer {
-  explicit Comparer(orv::Console& console_in) : console(console_in), tables(kComparerCapacities) {}
+  explicit Comparer(orv::Console& console_in) : console(console_in), tables(kCapacities.tables) {}
 
   orv::Console& console;
   orv::File observation_file;

@@ -1,6 +1,7 @@
 // Station, name and state-code records of the three description layouts.
 
 #include "common/card.hpp"
+#include "common/record_code.hpp"
 #include "common/report_lines.hpp"
 #include "compare/comparer.hpp"
 
@@ -103,6 +104,11 @@ void name_and_state_record(Comparer& c, const Record& rec) {
   }
 }
 
+// The records of each layout that follow a station record, by record type.
+using Step = void (*)(Comparer&, const Record&);
+constexpr orv::ByCode<Step> kOldRecords[] = {{14, name_and_state_record}, {30, reference_object_record}};
+constexpr orv::ByCode<Step> kUnifiedRecords[] = {{13, name_record}};
+
 // A job-code record opens the deck, and every later one closes it.
 void job_code_record(Comparer& c) {
   if (c.deck_counter <= 1) {
@@ -135,10 +141,8 @@ void description_record(Comparer& c, const Record& rec) {
     return station_record(c, rec);
   }
   if (c.current.skip) return;
-  const bool old = c.layout == Layout::old;
-  if (old && type == kOld.name_record) name_and_state_record(c, rec);
-  if (old && type == "30") reference_object_record(c, rec);
-  if (!old && type == kUnified.name_record) name_record(c, rec);
+  const Step step = c.layout == Layout::old ? orv::step_for(kOldRecords, rec) : orv::step_for(kUnifiedRecords, rec);
+  if (step != nullptr) step(c, rec);
 }
 
 void dfile_record(Comparer& c, const Record& rec) {

@@ -27,20 +27,21 @@ double obs(const Angle& a) { return seconds_of_arc(a.degrees, a.minutes, a.secon
 // DIR, the description's direction in seconds of arc, once cc 73-80 have
 // passed the integer check (each match has its own message).
 double description_direction(Comparer& c, const Record& rec, const char* message) {
-  if (!orv::field_passes(rec, 73, 80, orv::kIntegerField)) {
+  if (!orv::is_number(orv::cols(rec, 73, 80), {orv::Chars::digits_blanks})) {
     echo(c, rec);
     c.report.line(message);
     end_run(c);
   }
   auto part = [&](int first, int last, int implied) {
-    return orv::blank_as_zero(orv::cols(rec, first, last), implied).value_or(0.0);
+    return orv::read_number(orv::cols(rec, first, last), {orv::Chars::digits_blanks, orv::Blanks::zeros, implied})
+        .value_or(0.0);
   };
   return part(73, 75, 0) * 3600.0 + part(76, 77, 0) * 60.0 + part(78, 80, 1);
 }
 
 void add_candidate(Comparer& c, DirectionCandidate candidate) {
-  if (c.refs.directions.size() == kMostCandidates) {
-    c.report.line(orv::format(" NUMBER OF MATCHED OBS DIRECTIONS EXCEEDS %4zu", kMostCandidates));
+  if (c.refs.directions.size() == kCapacities.candidates) {
+    c.report.line(orv::format(" NUMBER OF MATCHED OBS DIRECTIONS EXCEEDS %4zu", kCapacities.candidates));
     c.report.empty();
     end_run(c);
   }

@@ -39,7 +39,7 @@ char letter(Comparer& c, const char* prompt) {
 
 bool four_digit_answer(Comparer& c) {
   char answer = letter(c, "Is this the 4-digit ssn version of the B-file (y/n) ? ");
-  const orv::YesNoRules rules{{"", "INVALID RESPONSE, TRY Y OR N", ""}, 5, false, [&] {
+  const orv::YesNoRules rules{{"", "INVALID RESPONSE, TRY Y OR N", ""}, 5, orv::AfterLast::give_up, [&] {
                                 const char* give_up = "     INVALID RESPONSE TO Y/N QUERY";
                                 c.report.line(give_up);
                                 c.console.line(give_up);
@@ -93,6 +93,8 @@ void open_files(Comparer& c, const RunParameters& p) {
   c.report.attach(c.report_file.get());
 }
 
+// The D-file label is one blank shorter before its dash than the others:
+// the header as it has always been printed.
 const char* description_label(Layout layout) {
   switch (layout) {
     case Layout::unified: return " Description file (unified format)       - ";

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/numeric.hpp"
+#include "common/record_code.hpp"
 #include "common/serial_number.hpp"
 #include "compare/mark_to_mark.hpp"
 
@@ -15,27 +16,25 @@ namespace {
 
 Key key_at(const Record& rec, int first) { return orv::ssn_key(cols(rec, first, first + 3)); }
 
-// A field read with blanks as zeros once its check has passed; a field that
-// fails the check, or holds no well-formed number, is rejected.
-std::optional<double> checked_field(const Record& rec, int first, int last, int implied, std::string_view allowed,
-                                    Field field, LoadEnds& ends) {
-  std::optional<double> value;
-  if (orv::field_passes(rec, first, last, allowed)) value = orv::blank_as_zero(cols(rec, first, last), implied);
+// A decimal field read with blanks as zeros; one that holds no number is rejected.
+std::optional<double> decimal_field(const Record& rec, int first, int last, int implied, Field field,
+                                    LoadEnds& ends) {
+  const auto value = orv::read_number(cols(rec, first, last), {orv::Chars::signed_decimal, orv::Blanks::zeros, implied});
   if (!value) ends.field_rejected(rec, field);
   return value;
 }
 
-std::optional<double> decimal_field(const Record& rec, int first, int last, int implied, Field field,
-                                    LoadEnds& ends) {
-  return checked_field(rec, first, last, implied, orv::kDecimalField, field, ends);
-}
+constexpr orv::NumberRule kDigitsBlanks{orv::Chars::digits_blanks};
 
-// Fields that passed the integer check always read.
+// Parts of a field that passed the integer check, which always read.
 int whole(const Record& rec, int first, int last) {
-  return static_cast<int>(orv::blank_as_zero(cols(rec, first, last)).value_or(0.0));
+  return static_cast<int>(orv::read_number(cols(rec, first, last), kDigitsBlanks).value_or(0.0));
 }
+// Seconds are kept in single precision, as the tables have always held them:
+// the reference-object match within 1 second is judged on these values.
 float seconds(const Record& rec, int first, int last, int implied) {
-  return static_cast<float>(orv::blank_as_zero(cols(rec, first, last), implied).value_or(0.0));
+  return static_cast<float>(
+      orv::read_number(cols(rec, first, last), {orv::Chars::digits_blanks, orv::Blanks::zeros, implied}).value_or(0.0));
 }
 
 bool room_in(ObservationTables& tables, Table table, LoadEnds& ends) {
@@ -126,7 +125,7 @@ void load_auxiliary(ObservationTables& tables, const Record& rec, LoadEnds& ends
 
 void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
   if (!room_in(tables, Table::directions, ends)) return;
-  if (!orv::field_passes(rec, 64, 72, orv::kIntegerField)) return ends.field_rejected(rec, Field::direction);
+  if (!orv::is_number(cols(rec, 64, 72), kDigitsBlanks)) return ends.field_rejected(rec, Field::direction);
   if (!tables.keeps(Table::directions)) return;
   tables.directions.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
                                key_at(rec, 51), col(rec, 59), whole(rec, 64, 66), whole(rec, 67, 68),
@@ -135,7 +134,7 @@ void load_direction(ObservationTables& tables, const Record& rec, LoadEnds& ends
 
 void load_angle(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
   if (!room_in(tables, Table::angles, ends)) return;
-  if (!orv::field_passes(rec, 64, 71, orv::kIntegerField)) return ends.field_rejected(rec, Field::angle);
+  if (!orv::is_number(cols(rec, 64, 71), kDigitsBlanks)) return ends.field_rejected(rec, Field::angle);
   if (!tables.keeps(Table::angles)) return;
   tables.angles.push_back({std::string(cols(rec, 1, 6)), std::string(cols(rec, 15, 16)), key_at(rec, 11),
                            key_at(rec, 51), key_at(rec, 72), whole(rec, 64, 66), whole(rec, 67, 68),
@@ -156,29 +155,79 @@ void load_distance(ObservationTables& tables, const Record& rec, LoadEnds& ends)
   if (code == "51") arc_between_stations(tables, rec, *s, ends);
 }
 
-std::string_view full_table_text(Table table) {
-  switch (table) {
-    case Table::stations: return " NUMBER OF 80 RECORDS EXCEEDS ";
-    case Table::auxiliaries: return " NUMBER OF OBS 82 RECORDS EXCEEDS ";
-    case Table::directions: return " NUMBER OF 20 SERIES OBS EXCEEDS ";
-    case Table::angles: return " NUMBER OF 30 SERIES OBS EXCEEDS ";
-    case Table::distances: break;
-  }
-  return " NUMBER OF 50 SERIES OBS EXCEEDS ";
+namespace {
+
+// The texts in the order of the enumerations.  Their irregular blanks (a
+// trailing blank on some, none on others) are the texts as the reports have
+// always carried them.
+constexpr std::string_view kFullTableTexts[] = {
+    " NUMBER OF 80 RECORDS EXCEEDS ",      // stations
+    " NUMBER OF OBS 82 RECORDS EXCEEDS ",  // auxiliaries
+    " NUMBER OF 20 SERIES OBS EXCEEDS ",   // directions
+    " NUMBER OF 30 SERIES OBS EXCEEDS ",   // angles
+    " NUMBER OF 50 SERIES OBS EXCEEDS ",   // distances
+};
+constexpr std::string_view kRejectedFieldTexts[] = {
+    " OBS 80 ELEVATION CC 70-75 NON-INTEGER",
+    " OBS 20 SERIES HORIZONTAL DIRECTION CC 64-72 NON-INTEGER",
+    " OBS 30 SERIES HORIZONTAL ANGLE CC 64-71 NON-INTEGER",
+    " OBS 50 SERIES DISTANCE CC 64-72 NON-INTEGER ",
+    " OBS 50 SERIES ELEVATION DIFFERENCE CC 54-58 NON-INTEGER",
+    " 50 SERIES OBS ELEV OF STANDPT CC 30-34 NON-INTEGER ",
+    " 50 SERIES OBS ELEV OF FOREPT CC 54-58 NON-INTEGER",
+};
+static_assert(std::size(kFullTableTexts) == static_cast<std::size_t>(Table::distances) + 1);
+static_assert(std::size(kRejectedFieldTexts) == static_cast<std::size_t>(Field::forepoint_elevation) + 1);
+
+}  // namespace
+
+std::string_view full_table_text(Table table) { return kFullTableTexts[static_cast<std::size_t>(table)]; }
+
+std::string_view rejected_field_text(Field field) { return kRejectedFieldTexts[static_cast<std::size_t>(field)]; }
+
+namespace {
+
+using Load = void (*)(ObservationTables&, const Record&, LoadEnds&, const ObservationPasses&);
+
+void station_load(ObservationTables& t, const Record& rec, LoadEnds& ends, const ObservationPasses& passes) {
+  load_station(t, rec, ends, passes.more_station_fields);
+}
+void auxiliary_load(ObservationTables& t, const Record& rec, LoadEnds& ends, const ObservationPasses&) {
+  load_auxiliary(t, rec, ends);
+}
+void direction_load(ObservationTables& t, const Record& rec, LoadEnds& ends, const ObservationPasses&) {
+  load_direction(t, rec, ends);
+}
+void angle_load(ObservationTables& t, const Record& rec, LoadEnds& ends, const ObservationPasses&) {
+  load_angle(t, rec, ends);
+}
+void distance_load(ObservationTables& t, const Record& rec, LoadEnds& ends, const ObservationPasses&) {
+  load_distance(t, rec, ends);
+}
+void occupation_mark(ObservationTables& t, const Record& rec, LoadEnds&, const ObservationPasses&) {
+  mark_occupation(t, rec);
 }
 
-std::string_view rejected_field_text(Field field) {
-  switch (field) {
-    case Field::elevation: return " OBS 80 ELEVATION CC 70-75 NON-INTEGER";
-    case Field::direction: return " OBS 20 SERIES HORIZONTAL DIRECTION CC 64-72 NON-INTEGER";
-    case Field::angle: return " OBS 30 SERIES HORIZONTAL ANGLE CC 64-71 NON-INTEGER";
-    case Field::distance: return " OBS 50 SERIES DISTANCE CC 64-72 NON-INTEGER ";
-    case Field::elevation_difference: return " OBS 50 SERIES ELEVATION DIFFERENCE CC 54-58 NON-INTEGER";
-    case Field::standpoint_elevation: return " 50 SERIES OBS ELEV OF STANDPT CC 30-34 NON-INTEGER ";
-    case Field::forepoint_elevation: break;
+// The passes, a table each: the stations (with the series when a run asks
+// for them), the distances, the occupations.
+constexpr orv::ByCode<Load> kStationPass[] = {{80, 81, station_load}, {82, auxiliary_load}};
+constexpr orv::ByCode<Load> kStationAndSeriesPass[] = {
+    {80, 81, station_load}, {82, auxiliary_load}, {20, direction_load}, {22, direction_load},
+    {30, angle_load},       {32, angle_load}};
+constexpr orv::ByCode<Load> kDistancePass[] = {{50, 52, distance_load}};
+constexpr orv::ByCode<Load> kOccupationPass[] = {{25, occupation_mark}};
+
+template <std::size_t N>
+void load_pass(orv::CardReader& reader, const orv::ByCode<Load> (&table)[N], ObservationTables& tables,
+               const ObservationPasses& passes, LoadEnds& ends) {
+  Record rec;
+  while (reader.next(rec)) {
+    if (const Load load = orv::step_for(table, rec)) load(tables, rec, ends, passes);
   }
-  return " 50 SERIES OBS ELEV OF FOREPT CC 54-58 NON-INTEGER";
+  reader.rewind();
 }
+
+}  // namespace
 
 void mark_occupation(ObservationTables& tables, const Record& rec) {
   if (Station* station = tables.find_station(key_at(rec, 11))) station->occupied_without_p = true;
@@ -189,34 +238,18 @@ std::optional<std::string> load_observation_file(orv::CardReader& reader, Observ
   std::optional<std::string> job_code;
   Record rec;
   reader.rewind();
-  while (reader.next(rec)) {
-    const std::string_view code = cols(rec, 8, 9);
-    if (!job_code) {
-      job_code = std::string(code);
-    } else if (code == "80" || code == "81") {
-      load_station(tables, rec, ends, passes.more_station_fields);
-    } else if (code == "82") {
-      load_auxiliary(tables, rec, ends);
-    } else if (passes.series && (code == "20" || code == "22")) {
-      load_direction(tables, rec, ends);
-    } else if (passes.series && (code == "30" || code == "32")) {
-      load_angle(tables, rec, ends);
+  if (reader.next(rec)) {
+    job_code = std::string(orv::record_type(rec));
+    if (passes.series) {
+      load_pass(reader, kStationAndSeriesPass, tables, passes, ends);
+    } else {
+      load_pass(reader, kStationPass, tables, passes, ends);
     }
-  }
-  reader.rewind();
-  if (passes.series) {
-    while (reader.next(rec)) {
-      const std::string_view code = cols(rec, 8, 9);
-      if (code == "50" || code == "51" || code == "52") load_distance(tables, rec, ends);
-    }
+  } else {
     reader.rewind();
   }
-  if (passes.occupations) {
-    while (reader.next(rec)) {
-      if (cols(rec, 8, 9) == "25") mark_occupation(tables, rec);
-    }
-    reader.rewind();
-  }
+  if (passes.series) load_pass(reader, kDistancePass, tables, passes, ends);
+  if (passes.occupations) load_pass(reader, kOccupationPass, tables, passes, ends);
   return job_code;
 }
 

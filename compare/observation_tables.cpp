@@ -3,7 +3,7 @@
 
 namespace halvic {
 
-std::size_t Capacities::of(Table table) const {
+std::size_t TableCapacities::of(Table table) const {
   switch (table) {
     case Table::stations: return stations;
     case Table::auxiliaries: return auxiliaries;
@@ -21,7 +21,7 @@ void reserve(std::vector<Entry>& table, std::size_t capacity) {
 }
 }  // namespace
 
-ObservationTables::ObservationTables(const Capacities& limits) : capacity(limits) {
+ObservationTables::ObservationTables(const TableCapacities& limits) : capacity(limits) {
   reserve(stations, capacity.stations);
   reserve(auxiliaries, capacity.auxiliaries);
   reserve(directions, capacity.directions);

@@ -71,7 +71,7 @@ enum class Table { stations, auxiliaries, directions, angles, distances };
 // again: nothing is kept in it, so it never fills.
 inline constexpr std::size_t kCheckedOnly = std::numeric_limits<std::size_t>::max();
 
-struct Capacities {
+struct TableCapacities {
   std::size_t stations;
   std::size_t auxiliaries;
   std::size_t directions;
@@ -82,7 +82,7 @@ struct Capacities {
 };
 
 struct ObservationTables {
-  explicit ObservationTables(const Capacities& limits);
+  explicit ObservationTables(const TableCapacities& limits);
 
   bool full(Table table) const;
   bool keeps(Table table) const { return capacity.of(table) != kCheckedOnly; }
@@ -91,7 +91,7 @@ struct ObservationTables {
   Station* find_station(const Key& key);
   AuxiliaryStation* find_auxiliary(const Key& key);
 
-  Capacities capacity;
+  TableCapacities capacity;
   std::vector<Station> stations;
   std::vector<AuxiliaryStation> auxiliaries;
   std::vector<Direction> directions;

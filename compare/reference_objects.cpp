@@ -95,8 +95,7 @@ std::optional<double> measured_distance(Comparer& c, const Record& rec) {
   c.refs.feet = !metres;
   const int first = metres ? 55 : 49;
   const int last = metres ? 61 : 54;
-  std::optional<double> value;
-  if (orv::field_passes(rec, first, last, orv::kDecimalField)) value = orv::blank_ignored(cols(rec, first, last));
+  const auto value = orv::read_number(cols(rec, first, last), {orv::Chars::signed_decimal, orv::Blanks::ignored});
   if (!value) {
     echo(c, rec);
     c.report.line(metres ? " DESC 30 RECORD MEASURED DIST IN METERS CC 55-61 NON-INTEGER"
@@ -116,8 +115,8 @@ bool distance_matches(Comparer& c, double d, const Key& a, const Key& b) {
       c.refs.distances.clear();
       return true;
     }
-    if (c.refs.distances.size() == kMostCandidates) {
-      c.report.line(format(" NUMBER OF MATCHED OBS DISTANCES EXCEEDS %4zu", kMostCandidates));
+    if (c.refs.distances.size() == kCapacities.candidates) {
+      c.report.line(format(" NUMBER OF MATCHED OBS DISTANCES EXCEEDS %4zu", kCapacities.candidates));
       c.report.empty();
       end_run(c);
     }

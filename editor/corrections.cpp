@@ -10,7 +10,7 @@ namespace morandel {
 using orv::cols;
 
 bool CorrectionTable::add(const Correction& correction) {
-  if (entries_.size() >= kMostCorrections) return false;
+  if (entries_.size() >= kCapacities.corrections) return false;
   by_station_[std::string(correction.key.text())].push_back(entries_.size());
   entries_.push_back(correction);
   return true;

@@ -86,8 +86,8 @@ bool choice_confirmed(orv::Console& console, const Options& o) {
 
 // --- files and header ---------------------------------------------------------------
 
-// The decks are read several times over and the outputs written whole, so
-// they are moved in large blocks.
+// The decks are read several times over, so they are read in large blocks
+// (outputs are made so by orv::create_output).
 void large_blocks(std::FILE* file) {
   if (file != nullptr) std::setvbuf(file, nullptr, _IOFBF, 1 << 16);
 }
@@ -108,10 +108,7 @@ void open_files(Editor& e) {
   e.report_file = orv::create_output(o.report_name, inputs);
   if (!e.report_file) file_failure(e, " ERROR IN OPENING PROGRAM OUTPUT FILE - ", o.report_name);
   e.report.attach(e.report_file.get());
-  for (std::FILE* file : {e.observation_file.get(), e.description_file.get(), e.observation_output.get(),
-                          e.description_output.get(), e.report_file.get()}) {
-    large_blocks(file);
-  }
+  for (std::FILE* file : {e.observation_file.get(), e.description_file.get()}) large_blocks(file);
 }
 
 void write_header(Editor& e) {
@@ -131,10 +128,11 @@ void write_header(Editor& e) {
 
 // The inputs and the report are kept at every end; the outputs only when
 // they are complete.
-void close_files(Editor& e, bool keep_outputs) {
+enum class Outputs { kept, deleted };
+void close_files(Editor& e, Outputs outputs) {
   e.report.attach(nullptr);
   e.report_file.reset();
-  if (keep_outputs) {
+  if (outputs == Outputs::kept) {
     e.observation_output.close();
     e.description_output.close();
   } else {
@@ -185,7 +183,7 @@ void finish_output(Editor& e, const Output& out) {
 
 void correct_descriptions(Editor& e) {
   const Output out = description_output(e);
-  each_record(e, e.description_file.get(), false, [&](Record& rec) {
+  each_record(e, Input::descriptions, [&](Record& rec) {
     reconcile(e, rec);
     write_record(e, out, rec);
   });
@@ -195,7 +193,7 @@ void correct_descriptions(Editor& e) {
 void correct_observations(Editor& e) {
   const Output out = observation_output(e);
   const bool pending = e.corrections.pending();
-  each_record(e, e.observation_file.get(), true, [&](Record& rec) {
+  each_record(e, Input::observations, [&](Record& rec) {
     if (pending && orv::cols(rec, 8, 9) == "80") e.corrections.apply(rec);
     write_record(e, out, rec);
   });
@@ -229,13 +227,13 @@ void normal_end(Editor& e) {
   check_report(e);
   e.console.line("");
   e.console.line(" PROGRAM MORANDEL TERMINATED");
-  close_files(e, true);
+  close_files(e, Outputs::kept);
 }
 
 }  // namespace
 
 bool read_yes_no(orv::Console& console, char& answer) {
-  static const orv::YesNoRules kRules{{" INVALID RESPONSE, TRY Y OR N"}, 10, true, {}};
+  static const orv::YesNoRules kRules{{" INVALID RESPONSE, TRY Y OR N"}, 10, orv::AfterLast::read_one_more, {}};
   return orv::ask_yes_no(console, answer, kRules);
 }
 
@@ -259,7 +257,7 @@ void file_failure(Editor& e, std::string_view message, const std::string& name) 
 void data_error_end(Editor& e) {
   e.show_empty();
   e.show(" DATA ERROR - PROGRAM MORANDEL TERMINATED -  OUTPUT DATA SET FILES NOT SAVED");
-  close_files(e, false);
+  close_files(e, Outputs::deleted);
   throw orv::RunEnd{orv::kEarlyEnd};
 }
 

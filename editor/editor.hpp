@@ -24,12 +24,15 @@ using halvic::Layout;
 using halvic::Record;
 using halvic::Station;
 
-// The 20-, 30- and 50-series records are checked only: nothing here reads
-// them again, so no count of them can end a run.
-inline constexpr halvic::Capacities kEditorCapacities{999, 999, halvic::kCheckedOnly, halvic::kCheckedOnly,
-                                                      halvic::kCheckedOnly};
-inline constexpr std::size_t kMostDescriptions = 999;  // description *10* records
-inline constexpr std::size_t kMostCorrections = 999;
+// The editor's capacities: a full table ends the run as a data error.  The
+// 20-, 30- and 50-series records are checked only: nothing here reads them
+// again, so no count of them can end a run.
+struct Capacities {
+  halvic::TableCapacities tables{999, 999, halvic::kCheckedOnly, halvic::kCheckedOnly, halvic::kCheckedOnly};
+  std::size_t descriptions = 999;  // description *10* records
+  std::size_t corrections = 999;   // changes to *80* records
+};
+inline constexpr Capacities kCapacities{};
 
 struct Options {
   std::string observation_name;
@@ -91,7 +94,7 @@ struct CurrentStation {
 };
 
 struct Editor {
-  explicit Editor(orv::Console& console_in) : console(console_in), tables(kEditorCapacities) {}
+  explicit Editor(orv::Console& console_in) : console(console_in), tables(kCapacities.tables) {}
 
   orv::Console& console;
   Options options;
@@ -133,15 +136,17 @@ bool read_yes_no(orv::Console& console, char& answer);
 
 // One pass over an input file, from its first record; a file that could not
 // be read to its end ends the run.
+enum class Input { observations, descriptions };
 template <class Step>
-void each_record(Editor& e, std::FILE* file, bool observations, Step step) {
+void each_record(Editor& e, Input input, Step step) {
+  std::FILE* file = input == Input::observations ? e.observation_file.get() : e.description_file.get();
   orv::CardReader reader(file, orv::kCardWidth);
   reader.rewind();
   Record rec;
   while (reader.next(rec)) step(rec);
   reader.rewind();
   if (!reader.failed()) return;
-  if (observations) file_failure(e, " ERROR IN READING ORVANTINE OBS INPUT FILE - ", e.options.observation_name);
+  if (input == Input::observations) file_failure(e, " ERROR IN READING ORVANTINE OBS INPUT FILE - ", e.options.observation_name);
   file_failure(e, " ERROR IN READING ORVANTINE DESC INPUT FILE - ", e.options.description_name);
 }
 

@@ -42,7 +42,8 @@ class EditorLoadEnds : public halvic::LoadEnds {
 };
 
 double number(const Record& rec, int first, int last, int implied = 0) {
-  return orv::blank_as_zero(cols(rec, first, last), implied).value_or(0.0);
+  return orv::read_number(cols(rec, first, last), {orv::Chars::signed_decimal, orv::Blanks::zeros, implied})
+      .value_or(0.0);
 }
 
 // Degrees, minutes and seconds with five implied decimals, as degrees.
@@ -58,8 +59,9 @@ double degrees(const Record& rec, int first, int degree_digits) {
 //   cc 56     N or S
 //   cc 69     W or E
 bool position_fields(Editor& e, EditorLoadEnds& ends, const Record& rec) {
-  if (!orv::field_passes(rec, 45, 55, orv::kIntegerField)) ends.rejected(rec, " OBS 80 LAT CC 45-55 NON-INTEGER");
-  if (!orv::field_passes(rec, 57, 68, orv::kIntegerField)) ends.rejected(rec, " OBS 80 LONG CC 57-68 NON-INTEGER");
+  constexpr orv::NumberRule kDigitsBlanks{orv::Chars::digits_blanks};
+  if (!orv::is_number(cols(rec, 45, 55), kDigitsBlanks)) ends.rejected(rec, " OBS 80 LAT CC 45-55 NON-INTEGER");
+  if (!orv::is_number(cols(rec, 57, 68), kDigitsBlanks)) ends.rejected(rec, " OBS 80 LONG CC 57-68 NON-INTEGER");
   const char north_south = col(rec, 56);
   if (north_south != 'N' && north_south != 'S') ends.rejected(rec, " OBS 80 DIR OF LAT CC 56 NOT N OR S");
   const char west_east = col(rec, 69);
@@ -82,7 +84,7 @@ void load_observations(Editor& e) {
 
 void load_descriptions(Editor& e) {
   bool first = true;
-  each_record(e, e.description_file.get(), false, [&](const Record& rec) {
+  each_record(e, Input::descriptions, [&](const Record& rec) {
     const std::string_view type = halvic::record_type(rec);
     if (first && type != e.job_code) {
       e.show_empty();
@@ -91,7 +93,7 @@ void load_descriptions(Editor& e) {
       e.show_empty();
     }
     if (type == halvic::kStationRecord) {
-      if (e.descriptions.size() >= kMostDescriptions) {
+      if (e.descriptions.size() >= kCapacities.descriptions) {
         e.show(" NUMBER OF DESC *10* RECORDS EXCEEDS 999");
         data_error_end(e);
       }

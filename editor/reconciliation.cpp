@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "common/card.hpp"
+#include "common/record_code.hpp"
 #include "editor/editor.hpp"
 
 namespace morandel {
@@ -134,6 +135,11 @@ void old_name_and_state_record(Editor& e, Record& rec) {
   if (state_wrong) question_pair(e, rec, kOldState, e.current.state);
 }
 
+// The records of each layout that follow a station record, by record type.
+using Step = void (*)(Editor&, Record&);
+constexpr orv::ByCode<Step> kUnifiedRecords[] = {{13, unified_name_record}};
+constexpr orv::ByCode<Step> kOldRecords[] = {{14, old_name_and_state_record}};
+
 }  // namespace
 
 void reconcile(Editor& e, Record& rec) {
@@ -143,8 +149,8 @@ void reconcile(Editor& e, Record& rec) {
   if (e.tables.stations.empty()) return;
   if (type == halvic::kStationRecord) return station_record(e, rec);
   if (e.current.skip) return;
-  if (e.options.unified && type == "13") unified_name_record(e, rec);
-  if (!e.options.unified && type == "14") old_name_and_state_record(e, rec);
+  const Step step = e.options.unified ? orv::step_for(kUnifiedRecords, rec) : orv::step_for(kOldRecords, rec);
+  if (step != nullptr) step(e, rec);
 }
 
 }  // namespace morandel

@@ -3,6 +3,7 @@
 
 #include "common/card.hpp"
 #include "common/numeric.hpp"
+#include "common/record_code.hpp"
 #include "vectors/column_rules.hpp"
 
 namespace tamrel {
@@ -11,15 +12,15 @@ namespace {
 
 using orv::cols;
 using orv::format;
-using M = Mode;
+using C = Chars;
 
 // --- *12* years of observation -------------------------------------------------
 
 constexpr ColumnRule kYearRules[] = {
-    number(11, 12, M::century, " *12* CENTURY FIELD OBS BEGAN CC 11-12 IS NOT 18,19,20"),
-    number(17, 18, M::century, " *12* CENTURY FIELD OBS END CC 17-18 IS NOT 18,19,20"),
-    number(13, 14, M::digits, " *12* YEAR FIELD OBS BEGAN CC 13-14 IS NON-INTEGER"),
-    number(19, 20, M::digits, " *12* YEAR FIELD OBS END CC 19-20 IS NON-INTEGER"),
+    one_of(11, 12, "181920", " *12* CENTURY FIELD OBS BEGAN CC 11-12 IS NOT 18,19,20"),
+    one_of(17, 18, "181920", " *12* CENTURY FIELD OBS END CC 17-18 IS NOT 18,19,20"),
+    number(13, 14, C::digits, " *12* YEAR FIELD OBS BEGAN CC 13-14 IS NON-INTEGER"),
+    number(19, 20, C::digits, " *12* YEAR FIELD OBS END CC 19-20 IS NON-INTEGER"),
 };
 constexpr YearWindow kFallbackWindow{19, 30, 20, 3};
 
@@ -47,12 +48,14 @@ void project_years(Run& run, std::string_view rec) {
 
 // --- *25* occupation, *27* antenna height ---------------------------------------
 
+// Texts as printed: the limit runs into "EXECUTION", the fatal texts keep
+// their comma before CC and their trailing blank.
 void occupation(Run& run, std::string_view rec) {
   auto& table = run.tables.occupations;
-  if (table.size() == kMaxOccupations) {
-    table_full(run, format("NUMBER OF 25 RECORDS EXCEEDS %5zuEXECUTION TERMINATED", kMaxOccupations));
+  if (table.size() == kCapacities.occupations) {
+    table_full(run, format("NUMBER OF 25 RECORDS EXCEEDS %5zuEXECUTION TERMINATED", kCapacities.occupations));
   }
-  if (!number_ok(rec, 28, 30, M::digits_blanks)) {
+  if (!number_ok(rec, 28, 30, C::digits_blanks)) {
     fatal(run, "25 RECORD JOB SPECIFIC INSTRUMENT NUMBER ,CC 28-30 NON-INTEGER, EXECUTION TERMINATED ", rec);
   }
   if (blank_field(rec, 28, 30)) {
@@ -63,7 +66,7 @@ void occupation(Run& run, std::string_view rec) {
   entry.media_id = std::string(cols(rec, 15, 24));
   entry.instrument = integer_field(rec, 28, 30);
   if (!blank_field(rec, 33, 35)) {
-    if (!number_ok(rec, 33, 35, M::digits_blanks)) {
+    if (!number_ok(rec, 33, 35, C::digits_blanks)) {
       fatal(run, "25 RECORD JOB SPECIFIC ANTENNA NUMBER CC 33-35 NON-INTEGER, EXECUTION TERMINATED ", rec);
     }
     entry.antenna = integer_field(rec, 33, 35);
@@ -72,10 +75,10 @@ void occupation(Run& run, std::string_view rec) {
 }
 
 void antenna_height(Run& run, std::string_view rec) {
-  if (!number_ok(rec, 25, 29, M::signed_decimal)) {
+  if (!number_ok(rec, 25, 29, C::signed_decimal)) {
     fatal(run, "27 RECORD ANTENNA HEIGHT CC 25-29  NON-INTEGER, EXECUTION TERMINATED", rec);
   }
-  const double height = orv::blank_ignored(cols(rec, 25, 29), 3).value_or(0.0);
+  const double height = orv::read_number(cols(rec, 25, 29), {C::signed_decimal, orv::Blanks::ignored, 3}).value_or(0.0);
   auto& table = run.tables.occupations;
   if (table.empty() || !(table.back().ssn == orv::ssn_key(cols(rec, 11, 14)))) {
     fatal(run, "27 RECORD SSN CC 11-14 DOES NOT MATCH PRECEDING 25  RECORD SSN CC 11-14, EXECUTION TERMINATED", rec);
@@ -86,13 +89,13 @@ void antenna_height(Run& run, std::string_view rec) {
 // --- *70* instrument ---------------------------------------------------------------
 
 void instrument(Run& run, std::string_view rec) {
-  if (!number_ok(rec, 14, 16, M::digits_blanks)) {
+  if (!number_ok(rec, 14, 16, C::digits_blanks)) {
     fatal(run, "70 RECORD EQUIPMENT CODE CC 14-16 NON-INTEGER, EXECUTION TERMINATED", rec);
   }
   if (blank_field(rec, 11, 13)) {
     fatal(run, "70 RECORD JOB SPECIFIC INSTRUMENT NUMBER CC 11-13 BLANK, EXECUTION TERMINATED", rec);
   }
-  if (!number_ok(rec, 11, 13, M::digits_blanks)) {
+  if (!number_ok(rec, 11, 13, C::digits_blanks)) {
     fatal(run, "70 RECORD INSTRUMENT NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED", rec);
   }
   const Instrument entry{integer_field(rec, 11, 13), integer_field(rec, 14, 16), std::string(cols(rec, 23, 70)),
@@ -103,8 +106,8 @@ void instrument(Run& run, std::string_view rec) {
     run.reports.message("70 RECORD INSTRUMENT SERIAL NUMBER CC 71-80 IS NOT LEFT JUSTIFIED", rec);
   }
   auto& table = run.tables.instruments;
-  if (table.size() == kMaxInstruments) {
-    table_full(run, format("NUMBER OF 70 RECORDS EXCEEDS %4zu EXECUTION TERMINATED", kMaxInstruments));
+  if (table.size() == kCapacities.instruments) {
+    table_full(run, format("NUMBER OF 70 RECORDS EXCEEDS %4zu EXECUTION TERMINATED", kCapacities.instruments));
   }
   for (const Instrument& earlier : table) {
     if (earlier.number == entry.number && earlier.equipment_code != entry.equipment_code) {
@@ -151,6 +154,8 @@ struct AntennaLayout {
   std::string_view duplicate;
 };
 
+// The limit lines and duplicate texts keep their blanks as printed ("%4zu "
+// against the occupations' "%5zuEXECUTION", "CC 11-13  EXISTS").
 constexpr AntennaLayout kAntenna71{AntennaTable::t71, AntennaTable::t72,
                                    "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED",
                                    "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 BLANK, EXECUTION TERMINATED",
@@ -170,7 +175,7 @@ void antenna(Run& run, std::string_view rec, const AntennaLayout& layout) {
   if (!antennas(run.tables, layout.other).empty()) {
     fatal(run, "71 AND 72 RECORDS NOT ALLOWED IN THE SAME BFILE, EXECUTION TERMINATED", rec);
   }
-  if (!number_ok(rec, 11, 13, M::digits_blanks)) fatal(run, layout.non_integer, rec);
+  if (!number_ok(rec, 11, 13, C::digits_blanks)) fatal(run, layout.non_integer, rec);
   if (blank_field(rec, 11, 13)) fatal(run, layout.blank, rec);
   const int number = integer_field(rec, 11, 13);
   for (const TextField& field : layout.fields) {
@@ -181,7 +186,7 @@ void antenna(Run& run, std::string_view rec, const AntennaLayout& layout) {
     }
   }
   auto& table = antennas(run.tables, layout.table);
-  if (table.size() == kMaxAntennas) table_full(run, format(layout.limit, kMaxAntennas));
+  if (table.size() == kCapacities.antennas) table_full(run, format(layout.limit, kCapacities.antennas));
   for (const int earlier : table) {
     if (earlier == number) run.reports.message(layout.duplicate, rec);
   }
@@ -208,11 +213,11 @@ constexpr std::string_view kOrderAndTypeCodes =
 static_assert(kOrderAndTypeCodes.size() == 72 * 2);
 
 constexpr ColumnRule kPositionRules[] = {
-    number(45, 55, M::digits_blanks, "80 RECORD LATITUDE CC 45-55 NON-INTEGER"),
-    number(57, 68, M::digits_blanks, "80 RECORD LONGITUDE CC 57-68 NON-INTEGER"),
+    number(45, 55, C::digits_blanks, "80 RECORD LATITUDE CC 45-55 NON-INTEGER"),
+    number(57, 68, C::digits_blanks, "80 RECORD LONGITUDE CC 57-68 NON-INTEGER"),
 };
 constexpr ColumnRule kElevationRules[] = {
-    number(70, 75, M::signed_decimal, "80 RECORD ELEVATION CC 70-75 NON-INTEGER"),
+    number(70, 75, C::signed_decimal, "80 RECORD ELEVATION CC 70-75 NON-INTEGER"),
     one_of(76, 76, kElevationCodes, "80 RECORD ELEVATION CODE CC 76-76 NOT ABCDFGHJKLMPRTV"),
 };
 constexpr ColumnRule kOrderAndTypeRule[] = {
@@ -220,7 +225,7 @@ constexpr ColumnRule kOrderAndTypeRule[] = {
 };
 
 void add_station(Run& run, std::string_view rec, std::vector<orv::SsnKey>& table, const char* limit) {
-  if (table.size() == kMaxStations) table_full(run, format(limit, kMaxStations));
+  if (table.size() == kCapacities.stations) table_full(run, format(limit, kCapacities.stations));
   table.push_back(orv::ssn_key(cols(rec, 11, 14)));
 }
 
@@ -238,25 +243,26 @@ void auxiliary(Run& run, std::string_view rec) {
 // --- *84*, *85*, *86* geoid, deflection, heights -------------------------------------
 
 constexpr ColumnRule kGeoidOld[] = {
-    number(72, 76, M::signed_decimal, "84 RECORD GEOID HT CC 72-76 NON-INTEGER"),
-    number(77, 80, M::unsigned_decimal, "84 RECORD SIGMA CC 77-80 NON-INTEGER"),
+    number(72, 76, C::signed_decimal, "84 RECORD GEOID HT CC 72-76 NON-INTEGER"),
+    number(77, 80, C::unsigned_decimal, "84 RECORD SIGMA CC 77-80 NON-INTEGER"),
 };
+// "84  RECORD" with two blanks is the text as printed.
 constexpr ColumnRule kGeoidNew[] = {
-    number(70, 75, M::signed_decimal, "84  RECORD GEOID HT CC 70-75 NON-INTEGER"),
-    number(76, 80, M::unsigned_decimal, "84 RECORD SIGMA CC 76-80 NON-INTEGER"),
+    number(70, 75, C::signed_decimal, "84  RECORD GEOID HT CC 70-75 NON-INTEGER"),
+    number(76, 80, C::unsigned_decimal, "84 RECORD SIGMA CC 76-80 NON-INTEGER"),
 };
 
 constexpr ColumnRule kDeflectionRules[] = {
-    number(63, 67, M::unsigned_decimal, "85 RECORD MERIDIONAL COMPONENT CC 63-67 NON-INTEGER"),
-    number(72, 76, M::unsigned_decimal, "85 RECORD PRIME-VERTICAL COMPONENT CC 72-76 NON-INTEGER"),
+    number(63, 67, C::unsigned_decimal, "85 RECORD MERIDIONAL COMPONENT CC 63-67 NON-INTEGER"),
+    number(72, 76, C::unsigned_decimal, "85 RECORD PRIME-VERTICAL COMPONENT CC 72-76 NON-INTEGER"),
     one_of(68, 68, "NS", "85 RECORD DIRECTION OF MERIDIONAL COMPONENT CC 68 NOT NS"),
     one_of(77, 77, "EW", "85 RECORD DIRECTION OF PRIME-VERTICAL COMPONENT CC 77 NOT EW"),
-    number(69, 71, M::unsigned_decimal, "85 RECORD MERIDIONAL COMPONENT SIGMA CC 69-71 NON-INTEGER"),
-    number(78, 80, M::unsigned_decimal, "85 RECORD PRIME-VERTICAL COMPONENT SIGMA CC 78-80 NON-INTEGER"),
+    number(69, 71, C::unsigned_decimal, "85 RECORD MERIDIONAL COMPONENT SIGMA CC 69-71 NON-INTEGER"),
+    number(78, 80, C::unsigned_decimal, "85 RECORD PRIME-VERTICAL COMPONENT SIGMA CC 78-80 NON-INTEGER"),
 };
 
 constexpr ColumnRule kOrthometricRules[] = {
-    number(17, 23, M::signed_decimal, "86 RECORD ORTHOMETRIC HEIGHT CC 17-23 NON-INTEGER"),
+    number(17, 23, C::signed_decimal, "86 RECORD ORTHOMETRIC HEIGHT CC 17-23 NON-INTEGER"),
     one_of(24, 24, kElevationCodes, "86 RECORD ORTHOMETRIC HEIGHT CODE CC 24 NOT ABCDFGHJKLMPRTV"),
     one_of(25, 26, "1011122021223040" "3 " "  ",
            "86 RECORD ORTHO HT ORDER AND CLASS CC 25-26 NOT 10/11/12/20/21/22/30/40/3 /  /"),
@@ -264,11 +270,11 @@ constexpr ColumnRule kOrthometricRules[] = {
     one_of(28, 29, "2988LT", "86 RECORD ORTHOMETRIC HEIGHT DATUM CC 28-29 NOT 29/88/LT/"),
 };
 constexpr ColumnRule kGeoidHeightRules[] = {
-    number(36, 42, M::signed_decimal, "86 RECORD GEOID HEIGHT CC 36-42 NON-INTEGER"),
+    number(36, 42, C::signed_decimal, "86 RECORD GEOID HEIGHT CC 36-42 NON-INTEGER"),
     one_of(43, 43, "BCDEFGHJPQTU", "86 RECORD GEOID HEIGHT CODE CC 43 NOT BCDEFGHJPQTU"),
 };
 constexpr ColumnRule kEllipsoidRules[] = {
-    number(46, 52, M::signed_decimal, "86 RECORD ELLIPSOID HEIGHT CC 46-52 NON-INTEGER"),
+    number(46, 52, C::signed_decimal, "86 RECORD ELLIPSOID HEIGHT CC 46-52 NON-INTEGER"),
     one_of(53, 53, "ABCDE", "86 RECORD ELLIPSOID HEIGHT CODE CC 53 NOT ABCDE"),
     one_of(54, 55, "11122122313241425152",
            "86 RECORD ELLIPSOID HT ORDER/CLASS CC 54-55 NOT 11/12/21/22/31/32/41/42/51/52/"),
@@ -286,21 +292,28 @@ void heights(Run& run, std::string_view rec) {
   if (!blank_field(rec, 46, 56)) check_columns(run, rec, kEllipsoidRules);
 }
 
+void geoid(Run& run, std::string_view rec) { check_columns(run, rec, run.new_version ? kGeoidNew : kGeoidOld); }
+void deflection(Run& run, std::string_view rec) { check_columns(run, rec, kDeflectionRules); }
+
+using Step = void (*)(Run&, std::string_view);
+constexpr orv::ByCode<Step> kPass1[] = {
+    {12, project_years},
+    {25, occupation},
+    {27, antenna_height},
+    {70, instrument},
+    {71, [](Run& run, std::string_view rec) { antenna(run, rec, kAntenna71); }},
+    {72, [](Run& run, std::string_view rec) { antenna(run, rec, kAntenna72); }},
+    {80, position},
+    {82, auxiliary},
+    {84, geoid},
+    {85, deflection},
+    {86, heights},
+};
+
 }  // namespace
 
 void pass1_step(Run& run, std::string_view record) {
-  const auto code = cols(record, 8, 9);
-  if (code == "12") return project_years(run, record);
-  if (code == "25") return occupation(run, record);
-  if (code == "27") return antenna_height(run, record);
-  if (code == "70") return instrument(run, record);
-  if (code == "71") return antenna(run, record, kAntenna71);
-  if (code == "72") return antenna(run, record, kAntenna72);
-  if (code == "80") return position(run, record);
-  if (code == "82") return auxiliary(run, record);
-  if (code == "84") return check_columns(run, record, run.new_version ? kGeoidNew : kGeoidOld);
-  if (code == "85") return check_columns(run, record, kDeflectionRules);
-  if (code == "86") return heights(run, record);
+  if (const Step step = orv::step_for(kPass1, record)) step(run, record);
 }
 
 }  // namespace tamrel

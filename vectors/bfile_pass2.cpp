@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/card.hpp"
+#include "common/record_code.hpp"
 #include "vectors/column_rules.hpp"
 
 namespace tamrel {
@@ -11,7 +12,7 @@ namespace tamrel {
 namespace {
 
 using orv::cols;
-using M = Mode;
+using C = Chars;
 
 // --- shared steps ----------------------------------------------------------------------
 
@@ -28,7 +29,7 @@ void station(Run& run, std::string_view rec, int first, std::string_view message
 // Where a record keeps its time, zone letter and date (date_first 0: none).
 struct TimeColumns {
   int time_first;
-  Mode time_mode;
+  Chars time_chars;
   std::string_view time_message;
   std::string_view zone_message;
   bool zone_only_after_time;  // the zone letter is looked at only when a time is given
@@ -36,13 +37,15 @@ struct TimeColumns {
   std::string_view date_message;
 };
 
-constexpr TimeColumns kDistanceTime{41, M::digits, "TIME  CC 41-44 NON-INTEGER",
+// The message texts keep their irregular blanks ("TIME  CC", a trailing blank
+// on one zone text and not the other): they are the texts as printed.
+constexpr TimeColumns kDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
                                     "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 35, "DATE CC 35-40 NON-INTEGER"};
-constexpr TimeColumns kUndatedDistanceTime{41, M::digits, "TIME  CC 41-44 NON-INTEGER",
+constexpr TimeColumns kUndatedDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
                                            "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 0, {}};
-constexpr TimeColumns kObservationTime{46, M::digits, "TIME CC 46-49 NON-INTEGER",
+constexpr TimeColumns kObservationTime{46, C::digits, "TIME CC 46-49 NON-INTEGER",
                                        "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", false, 40, "DATE CC 40-45 NON-INTEGER"};
-constexpr TimeColumns kContinuationTime{46, M::digits_blanks, "TIME CC 46-49 NON-INTEGER",
+constexpr TimeColumns kContinuationTime{46, C::digits_blanks, "TIME CC 46-49 NON-INTEGER",
                                         "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", true, 0, {}};
 
 constexpr std::string_view kZoneLetters = "NOPQRSTUVWXYZ";
@@ -68,14 +71,14 @@ void derived_year_check(Run& run, std::string_view rec, int yy) {
 void time_and_date(Run& run, std::string_view rec, const TimeColumns& c) {
   const int time_last = c.time_first + 3;
   const int zone = c.time_first + 4;
-  if (!number_ok(rec, c.time_first, time_last, c.time_mode)) {
+  if (!number_ok(rec, c.time_first, time_last, c.time_chars)) {
     run.reports.message(c.time_message, rec);
   } else if (!c.zone_only_after_time || !blank_field(rec, c.time_first, time_last)) {
     const ColumnRule zone_rule[] = {one_of(zone, zone, kZoneLetters, c.zone_message)};
     check_columns(run, rec, zone_rule);
   }
   if (c.date_first == 0) return;
-  if (!number_ok(rec, c.date_first, c.date_first + 5, M::digits)) {
+  if (!number_ok(rec, c.date_first, c.date_first + 5, C::digits)) {
     run.reports.message(c.date_message, rec);
     return;
   }
@@ -97,7 +100,7 @@ constexpr InstrumentColumns kDistanceInstrument{23, 20, true, "JOB SPECIFIC INST
                                                 "JOB SPECIFIC INSTRUMENT NUMBER CC 23-25 NOT FOUND IN 70 RECORDS"};
 
 void instrument_step(Run& run, std::string_view rec, const InstrumentColumns& c) {
-  if (!number_ok(rec, c.first, c.first + 2, M::digits_blanks)) {
+  if (!number_ok(rec, c.first, c.first + 2, C::digits_blanks)) {
     run.reports.message(c.non_integer, rec);
     return;
   }
@@ -125,53 +128,55 @@ void instrument_step(Run& run, std::string_view rec, const InstrumentColumns& c)
 // --- by record code ------------------------------------------------------------------------
 
 constexpr ColumnRule kDirectionRules[] = {
-    number(64, 72, M::digits_blanks, "DIRECTION CC 64-72 NON-INTEGER"),
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 72, C::digits_blanks, "DIRECTION CC 64-72 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
 };
 constexpr ColumnRule kAngleRules[] = {
-    number(64, 71, M::digits_blanks, "ANGLE CC 64-71 NON-INTEGER"),
+    number(64, 71, C::digits_blanks, "ANGLE CC 64-71 NON-INTEGER"),
 };
 constexpr ColumnRule kVerticalRules[] = {
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
-    number(64, 71, M::digits_blanks, "VA OR ZD 64-71 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 71, C::digits_blanks, "VA OR ZD 64-71 NON-INTEGER"),
 };
 constexpr ColumnRule kHeightDifferenceRules[] = {
-    number(64, 72, M::signed_implied, "ELEVATION DIFFERENCE CC 64-72 NON-INTEGER"),
-    number(73, 76, M::digits_blanks, "SIGMA CC 73-76 NON-INTEGER"),
+    number(64, 72, C::signed_implied, "ELEVATION DIFFERENCE CC 64-72 NON-INTEGER"),
+    number(73, 76, C::digits_blanks, "SIGMA CC 73-76 NON-INTEGER"),
 };
 constexpr ColumnRule kDistanceRules[] = {
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
-    number(64, 72, M::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 72, C::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
 };
 constexpr ColumnRule kDistanceCode50[] = {one_of(73, 73, "THS", "DISTANCE CODE CC 73 IS NOT THS")};
 constexpr ColumnRule kDistanceCode51[] = {one_of(73, 73, "S", "DISTANCE CODE CC 73 IS NOT S")};
 constexpr ColumnRule kDistance52Rules[] = {
-    number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
-    number(64, 72, M::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
+    number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER"),
+    number(64, 72, C::digits_blanks, "DISTANCE CC 64-72 NON-INTEGER"),
     one_of(73, 73, "XG", "DISTANCE CODE CC 73 IS NOT XG"),
 };
 constexpr ColumnRule kDistance54Rules[] = {
-    number(78, 80, M::digits_blanks, "SIGMA CC 78-80 IS NON-INTEGER"),
-    number(64, 73, M::digits_blanks, "DISTANCE CC 64-73 NON-INTEGER"),
+    number(78, 80, C::digits_blanks, "SIGMA CC 78-80 IS NON-INTEGER"),
+    number(64, 73, C::digits_blanks, "DISTANCE CC 64-73 NON-INTEGER"),
     one_of(74, 74, "XG", "DISTANCE CODE CC 74 IS NOT XG"),
 };
 
 // *20* and *22*, *30* and *32*, *40* and *42*: the second of each pair
 // continues a set and carries no instrument and no date.
-void direction_or_vertical(Run& run, std::string_view rec, bool first_of_set, std::span<const ColumnRule> rules) {
-  time_and_date(run, rec, first_of_set ? kObservationTime : kContinuationTime);
+enum class InSet { first, continuation };
+
+void direction_or_vertical(Run& run, std::string_view rec, InSet in_set, std::span<const ColumnRule> rules) {
+  time_and_date(run, rec, in_set == InSet::first ? kObservationTime : kContinuationTime);
   station(run, rec, 11, kStandpoint);
   station(run, rec, 51, kForepoint);
-  if (first_of_set) instrument_step(run, rec, kInstrument);
+  if (in_set == InSet::first) instrument_step(run, rec, kInstrument);
   check_columns(run, rec, rules);
 }
 
-void angle(Run& run, std::string_view rec, bool first_of_set) {
-  time_and_date(run, rec, first_of_set ? kObservationTime : kContinuationTime);
+void angle(Run& run, std::string_view rec, InSet in_set) {
+  time_and_date(run, rec, in_set == InSet::first ? kObservationTime : kContinuationTime);
   station(run, rec, 11, kStandpoint);
   station(run, rec, 51, "LEFT FOREPT SSN CC 51-54 NOT FOUND IN 80 OR 82 RECORDS");
   station(run, rec, 72, "RIGHT FOREPT SSN CC 72-75 NOT FOUND IN 80 OR 82 RECORDS");
-  if (first_of_set) instrument_step(run, rec, kInstrument);
+  if (in_set == InSet::first) instrument_step(run, rec, kInstrument);
   check_columns(run, rec, kAngleRules);
 }
 
@@ -206,12 +211,12 @@ void long_distance(Run& run, std::string_view rec, std::span<const ColumnRule> r
 
 constexpr ColumnRule kEtaOld[] = {
     filled(15, 18, "ETA CC 15-18 IS BLANK"),
-    number(15, 18, M::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
+    number(15, 18, C::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
     one_of(19, 19, "EW", "DIRECTION OF ETA CC 19 IS NOT EW"),
 };
 constexpr ColumnRule kAzimuth[] = {
     filled(64, 71, "AZIMUTH CC 64-71 IS BLANK"),
-    number(64, 71, M::digits_blanks, "AZIMUTH CC 64-71 NON-INTEGER"),
+    number(64, 71, C::digits_blanks, "AZIMUTH CC 64-71 NON-INTEGER"),
     one_of(72, 72, "NS", "ORIGIN OF AZIMUTH CC 72 IS NOT NS"),
 };
 constexpr ColumnRule kComputationOld[] = {
@@ -220,14 +225,14 @@ constexpr ColumnRule kComputationOld[] = {
 // New version: the eta as the computation code asks for it.
 constexpr ColumnRule kEtaLaplace[] = {
     filled(15, 18, "ETA CC 15-18 IS BLANK"),
-    number(15, 18, M::unsigned_decimal, "ETA CC 15-18 NON-INTEGER"),
+    number(15, 18, C::unsigned_decimal, "ETA CC 15-18 NON-INTEGER"),
     one_of(19, 19, "EW", "DIRECTION OF ETA CC 19 IS NOT EW"),
 };
 constexpr ColumnRule kEtaAstronomic[] = {
-    number(15, 18, M::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
+    number(15, 18, C::digits_blanks, "ETA CC 15-18 NON-INTEGER"),
     one_of(19, 19, "EW", "DIRECTION OF ETA CC 19 IS NOT EW"),
 };
-constexpr ColumnRule kSigma60[] = {number(77, 80, M::digits_blanks, "SIGMA CC 77-80 NON-INTEGER")};
+constexpr ColumnRule kSigma60[] = {number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER")};
 
 void azimuth_checks(Run& run, std::string_view rec) {
   if (!run.new_version) {
@@ -255,19 +260,26 @@ void astronomic_azimuth(Run& run, std::string_view rec) {
   check_columns(run, rec, kSigma60);
 }
 
+using Step = void (*)(Run&, std::string_view);
+constexpr orv::ByCode<Step> kPass2[] = {
+    {20, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::first, kDirectionRules); }},
+    {22, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::continuation, kDirectionRules); }},
+    {30, [](Run& run, std::string_view rec) { angle(run, rec, InSet::first); }},
+    {32, [](Run& run, std::string_view rec) { angle(run, rec, InSet::continuation); }},
+    {40, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::first, kVerticalRules); }},
+    {42, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::continuation, kVerticalRules); }},
+    {45, height_difference},
+    {50, [](Run& run, std::string_view rec) { distance(run, rec, kDistanceTime, kDistanceCode50); }},
+    {51, [](Run& run, std::string_view rec) { distance(run, rec, kUndatedDistanceTime, kDistanceCode51); }},
+    {52, [](Run& run, std::string_view rec) { long_distance(run, rec, kDistance52Rules); }},
+    {54, [](Run& run, std::string_view rec) { long_distance(run, rec, kDistance54Rules); }},
+    {60, astronomic_azimuth},
+};
+
 }  // namespace
 
 void pass2_step(Run& run, std::string_view record) {
-  const auto code = cols(record, 8, 9);
-  if (code == "20" || code == "22") return direction_or_vertical(run, record, code == "20", kDirectionRules);
-  if (code == "30" || code == "32") return angle(run, record, code == "30");
-  if (code == "40" || code == "42") return direction_or_vertical(run, record, code == "40", kVerticalRules);
-  if (code == "45") return height_difference(run, record);
-  if (code == "50") return distance(run, record, kDistanceTime, kDistanceCode50);
-  if (code == "51") return distance(run, record, kUndatedDistanceTime, kDistanceCode51);
-  if (code == "52") return long_distance(run, record, kDistance52Rules);
-  if (code == "54") return long_distance(run, record, kDistance54Rules);
-  if (code == "60") return astronomic_azimuth(run, record);
+  if (const Step step = orv::step_for(kPass2, record)) step(run, record);
 }
 
 }  // namespace tamrel

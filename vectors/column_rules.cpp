@@ -7,7 +7,7 @@ namespace tamrel {
 
 bool rule_passes(std::string_view record, const ColumnRule& rule) {
   switch (rule.test) {
-    case ColumnRule::Test::number: return number_ok(record, rule.first, rule.last, rule.mode);
+    case ColumnRule::Test::number: return number_ok(record, rule.first, rule.last, rule.chars);
     case ColumnRule::Test::filled: return !blank_field(record, rule.first, rule.last);
     case ColumnRule::Test::one_of: break;
   }
@@ -24,8 +24,12 @@ void check_columns(Run& run, std::string_view record, std::span<const ColumnRule
   }
 }
 
+bool number_ok(std::string_view record, int first, int last, Chars chars) {
+  return orv::is_number(orv::cols_on_card(record, first, last), {chars});
+}
+
 int integer_field(std::string_view record, int first, int last) {
-  return static_cast<int>(orv::blank_as_zero(orv::cols(record, first, last)).value_or(0));
+  return static_cast<int>(orv::read_number(orv::cols(record, first, last), {Chars::digits_blanks}).value_or(0));
 }
 
 bool blank_field(std::string_view record, int first, int last) { return orv::is_blank(orv::cols(record, first, last)); }

@@ -6,29 +6,38 @@
 #include <string>
 #include <string_view>
 
+#include "common/numeric.hpp"
 #include "vectors/tamrel.hpp"
 
 namespace tamrel {
+
+using orv::Chars;
+
+// What every NON-INTEGER finding asks: the columns read as a number of their
+// kind, blanks as zeros (orv::read_number), so that no value is ever taken
+// from a field that has none.  A range whose last column comes before its
+// first passes.
+bool number_ok(std::string_view record, int first, int last, Chars chars);
 
 struct ColumnRule {
   enum class Test { number, one_of, filled };
   int first;
   int last;
   Test test;
-  Mode mode;                // number: what each character may be
+  Chars chars;              // number: what each character may be
   std::string_view codes;   // one_of: the codes, each last-first+1 characters
   std::string_view message;
 };
 
-constexpr ColumnRule number(int first, int last, Mode mode, std::string_view message) {
-  return {first, last, ColumnRule::Test::number, mode, {}, message};
+constexpr ColumnRule number(int first, int last, Chars chars, std::string_view message) {
+  return {first, last, ColumnRule::Test::number, chars, {}, message};
 }
 // A blank is in the set only where the codes spell it out.
 constexpr ColumnRule one_of(int first, int last, std::string_view codes, std::string_view message) {
-  return {first, last, ColumnRule::Test::one_of, Mode::digits, codes, message};
+  return {first, last, ColumnRule::Test::one_of, Chars::digits, codes, message};
 }
 constexpr ColumnRule filled(int first, int last, std::string_view message) {
-  return {first, last, ColumnRule::Test::filled, Mode::digits, {}, message};
+  return {first, last, ColumnRule::Test::filled, Chars::digits, {}, message};
 }
 
 bool rule_passes(std::string_view record, const ColumnRule& rule);
@@ -36,7 +45,7 @@ bool rule_passes(std::string_view record, const ColumnRule& rule);
 // Every rule in turn; each that fails gives its message with the record.
 void check_columns(Run& run, std::string_view record, std::span<const ColumnRule> rules);
 
-// A field that has passed mode 2, read with blanks as zeros.
+// A field of digits and blanks that has passed, read with blanks as zeros.
 int integer_field(std::string_view record, int first, int last);
 
 bool blank_field(std::string_view record, int first, int last);

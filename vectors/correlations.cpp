@@ -68,17 +68,17 @@ void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayou
   for (const MatrixEntry& e : layout.entries) {
     if (blank_field(rec, e.value)) continue;
     // Read as its digits; the record's implied decimals go with it.
-    const auto value = checked_value(rec, e.value, Mode::signed_implied, 0, Blanks::zeros);
+    const auto value = checked_value(rec, e.value, Chars::signed_implied, 0, Blanks::zeros);
     if (!value) fatal(pass.run, entry_message(layout, layout.value_name, e.value), rec);
-    const auto row = checked_value(rec, e.row, Mode::digits_blanks, 0, Blanks::zeros);
+    const auto row = checked_value(rec, e.row, Chars::digits_blanks, 0, Blanks::zeros);
     if (!row) fatal(pass.run, entry_message(layout, "ROW NUMBER", e.row), rec);
-    const auto column = checked_value(rec, e.column, Mode::digits_blanks, 0, Blanks::zeros);
+    const auto column = checked_value(rec, e.column, Chars::digits_blanks, 0, Blanks::zeros);
     if (!column) fatal(pass.run, entry_message(layout, "COL NUMBER", e.column), rec);
 
     set.read += 1;
     // A group may send more values than it needs; the store keeps what a
     // complete set can hold and the rest only count.
-    if (static_cast<int>(set.store.size()) < CorrelationSet::kCapacity) {
+    if (static_cast<int>(set.store.size()) < kCapacities.correlations) {
       const auto r = static_cast<short>(*row);
       const auto c = static_cast<short>(*column);
       const auto scale = static_cast<short>(layout.implied_decimals);

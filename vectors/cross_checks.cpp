@@ -14,8 +14,6 @@ using orv::padded;
 
 namespace {
 
-constexpr int kMaxMediaIdsInGroup = 50;
-
 void two_line_notice(Run& run, const std::string& first, const std::string& second) {
   run.reports.both(first);
   run.reports.notice(second);
@@ -34,9 +32,9 @@ class GroupMediaIds {
   // True when the id is new to the group; the list's limit ends the run
   // before it is searched.
   bool add(Run& run, const std::string& media_id) {
-    if (static_cast<int>(ids_.size()) >= kMaxMediaIdsInGroup) {
+    if (static_cast<int>(ids_.size()) >= kCapacities.media_ids_in_group) {
       table_full(run, format("NUMBER OF C RECORD MEDIA_IDS IN A GROUP EXCEEDS  %3d EXECUTION TERMINATED",
-                             kMaxMediaIdsInGroup));
+                             kCapacities.media_ids_in_group));
     }
     if (in_set(media_id, ids_)) return false;
     ids_.push_back(media_id);

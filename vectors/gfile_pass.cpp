@@ -22,21 +22,21 @@ std::string text_of(std::string_view record, Columns c) { return std::string(fie
 // The B record's fatal field checks, in the order they are made.
 struct BNumber {
   Columns columns;
-  Mode mode;
+  Chars chars;
   int implied;
   std::string_view message;
   std::string_view blank_message = {};  // for a field that must be given
 };
 constexpr BNumber kBNumbers[] = {
-    {b_record::kVectors, Mode::digits_blanks, 0,
+    {b_record::kVectors, Chars::digits_blanks, 0,
      "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kOrbitAccuracy, Mode::signed_implied, 1,
+    {b_record::kOrbitAccuracy, Chars::signed_implied, 1,
      "B RECORD ORBIT_ACCU CC 48-51 NON-INTEGER, EXECUTION TERMINATED",
      "B RECORD ORBIT_ACCU CC 48-51 IS BLANK, EXECUTION TERMINATED"},
-    {b_record::kStartDate, Mode::digits_blanks, 0, "B RECORD STARTING DATE CC 2-9 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kStartTime, Mode::digits_blanks, 0, "B RECORD STARTING TIME CC 10-13 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kEndDate, Mode::digits_blanks, 0, "B RECORD ENDING DATE CC 14-21 NON-INTEGER, EXECUTION TERMINATED"},
-    {b_record::kEndTime, Mode::digits_blanks, 0, "B RECORD ENDING TIME CC 22-25 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kStartDate, Chars::digits_blanks, 0, "B RECORD STARTING DATE CC 2-9 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kStartTime, Chars::digits_blanks, 0, "B RECORD STARTING TIME CC 10-13 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kEndDate, Chars::digits_blanks, 0, "B RECORD ENDING DATE CC 14-21 NON-INTEGER, EXECUTION TERMINATED"},
+    {b_record::kEndTime, Chars::digits_blanks, 0, "B RECORD ENDING TIME CC 22-25 NON-INTEGER, EXECUTION TERMINATED"},
 };
 
 struct BValues {
@@ -48,7 +48,7 @@ BValues b_numbers(Run& run, std::string_view rec) {
   double v[std::size(kBNumbers)];
   for (std::size_t i = 0; i < std::size(kBNumbers); ++i) {
     const BNumber& n = kBNumbers[i];
-    const auto value = checked_value(rec, n.columns, n.mode, n.implied, Blanks::zeros);
+    const auto value = checked_value(rec, n.columns, n.chars, n.implied, Blanks::zeros);
     if (!value) fatal(run, n.message, rec);
     if (!n.blank_message.empty() && blank_field(rec, n.columns)) fatal(run, n.blank_message, rec);
     v[i] = *value;
@@ -86,9 +86,9 @@ void b_code_checks(Run& run, std::string_view rec) {
 
 // The list only limits the run: once it is full, every B record ends it.
 void note_orbit_source(GfilePass& pass, std::string_view source) {
-  if (static_cast<int>(pass.orbit_sources.size()) >= kMaxOrbitSources) {
+  if (static_cast<int>(pass.orbit_sources.size()) >= kCapacities.orbit_sources) {
     table_full(pass.run, format("NUMBER OF UNIQUE B RECORD ORBIT_SOURCES CC 43-47 EXCEEDS  %3d  EXECUTION TERMINATED",
-                                kMaxOrbitSources));
+                                kCapacities.orbit_sources));
   }
   if (!in_set(source, pass.orbit_sources)) pass.orbit_sources.emplace_back(source);
 }
@@ -164,13 +164,13 @@ void b_record_step(GfilePass& pass, std::string_view rec) {
 
   Run& run = pass.run;
   const BValues v = b_numbers(run, rec);
-  if (v.vectors > kMaxVectorsInGroup) {
-    fatal(run, format("B RECORD NUMBER OF VECTORS CC 26-27 EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup), rec);
+  if (v.vectors > kCapacities.vectors_in_group) {
+    fatal(run, format("B RECORD NUMBER OF VECTORS CC 26-27 EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_group), rec);
   }
   g.announced = static_cast<int>(v.vectors);
   g.start_date = format("%08ld", v.start_date);
   g.start_year =
-      static_cast<int>(std::lround(*checked_value(rec, b_record::kStartYear, Mode::digits_blanks, 0, Blanks::zeros)));
+      static_cast<int>(std::lround(*checked_value(rec, b_record::kStartYear, Chars::digits_blanks, 0, Blanks::zeros)));
   g.frequency = text_of(rec, b_record::kFrequency);
   g.difference = text_of(rec, b_record::kDifference);
   g.bias = text_of(rec, b_record::kBias);
@@ -192,7 +192,7 @@ void i_record_step(GfilePass& pass, std::string_view rec) {
     r.message("I RECORD AGENCY CC 22-27 NOT IN CONTRIB.DAT", rec);
   } else if (blank_field(rec, kDate)) {
     r.message("I RECORD DATE CC 28-35 BLANK", rec);
-  } else if (!field_ok(rec, kDate.first, kDate.last, Mode::digits)) {
+  } else if (!number_ok(rec, kDate.first, kDate.last, Chars::digits)) {
     r.message("I RECORD DATE NON-INTEGER", rec);
   }
 }
@@ -203,9 +203,9 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   g.code = text_of(rec, kGroupCode);
   g.listing_code = "71I";
   const int file_number = static_cast<int>(run.vectors.size()) + 1;
-  if (static_cast<int>(g.vectors.size()) + 1 > kMaxVectorsInGroup) {
+  if (static_cast<int>(g.vectors.size()) + 1 > kCapacities.vectors_in_group) {
     table_full(run,
-               format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInGroup));
+               format("THE NUMBER OF C/F RECORDS IN A GROUP EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_group));
   }
   g.vectors.push_back(file_number);
   if (static_cast<int>(g.vectors.size()) > g.announced) {
@@ -216,7 +216,7 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   for (std::size_t i = 0; i < kVectorComponents.size(); ++i) {
     const VectorComponent& component = kVectorComponents[i];
     const Columns c = component.*layout.components;
-    const auto value = checked_value(rec, c, Mode::signed_decimal, 4, Blanks::ignored);
+    const auto value = checked_value(rec, c, Chars::signed_decimal, 4, Blanks::ignored);
     if (!value) {
       fatal(run,
             format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,
@@ -236,8 +236,8 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   if (!run.tables.station_found(v.differential, StationScope::positions)) {
     run.reports.message("DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS", first_80);
   }
-  if (file_number > kMaxVectorsInFile) {
-    table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kMaxVectorsInFile));
+  if (file_number > kCapacities.vectors_in_file) {
+    table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_file));
   }
   if (layout.letter == 'C') {
     v.origin_media_id = text_of(rec, layout.origin_media_id);

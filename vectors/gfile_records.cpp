@@ -38,14 +38,6 @@ bool reference_system_code(std::string_view two) {
 
 bool use_code(std::string_view two) { return small_code(two, '3'); }
 
-std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks) {
-  // The conversion itself refuses what the character test lets through
-  // without being a number ("1.2.3", "1-2").
-  if (!field_ok(record, c.first, c.last, mode)) return std::nullopt;
-  const std::string_view text = field(record, c);
-  return blanks == Blanks::zeros ? orv::blank_as_zero(text, implied) : orv::blank_ignored(text, implied);
-}
-
 std::string blank_joined(std::initializer_list<std::string_view> fields) {
   std::string line;
   for (const std::string_view f : fields) {

@@ -45,9 +45,6 @@ constexpr Columns kDifference{77, 78};
 constexpr Columns kBias{79, 80};
 }  // namespace b_record
 
-constexpr int kMaxVectorsInGroup = 50;
-constexpr int kMaxVectorsInFile = 2000;
-constexpr int kMaxOrbitSources = 99;
 
 // Code sets, each code as it stands in its columns.
 constexpr std::array<std::string_view, 12> kOrbitSources{
@@ -135,8 +132,10 @@ bool in_set(std::string_view code, const auto& set) {
 
 // The value of a field that passes its number test; none when it fails, so
 // that the field gets its NON-INTEGER finding.
-enum class Blanks { zeros, ignored };
-std::optional<double> checked_value(std::string_view record, Columns c, Mode mode, int implied, Blanks blanks);
+using orv::Blanks;
+inline std::optional<double> checked_value(std::string_view record, Columns c, Chars chars, int implied, Blanks blanks) {
+  return orv::read_number(field(record, c), {chars, blanks, implied});
+}
 
 // A listing record: its fields joined by one blank each.  Texts taken from
 // the files may hold any byte, so they are copied, never passed to printf.
@@ -162,7 +161,6 @@ struct StoredValue {
 
 // The D and E records of the current group.
 struct CorrelationSet {
-  static constexpr int kCapacity = 11175;  // the set of a group of 50 vectors
   int records = 0;      // D and E records in the group
   int components = 0;   // 3 per vector the group held at its first D or E record
   long read = 0;        // values read, also those the store could not keep

@@ -24,27 +24,6 @@ namespace tamrel {
 constexpr int kBRecordWidth = 80;
 constexpr int kGRecordWidth = 89;
 
-// What each character of a numeric field may be.  The check looks at the
-// characters one at a time, never at how many points or minus signs there
-// are or where they stand.
-enum class Mode {
-  digits = 1,                  // no blank
-  digits_blanks = 2,
-  signed_decimal = 3,          // digits, blanks, point, minus
-  unsigned_decimal = 4,        // digits, blanks, point
-  signed_implied = 5,          // digits, blanks, minus
-  century = 9,                 // "18", "19" or "20"
-};
-
-// Columns first..last of the record pass the mode's test; a range whose last
-// column comes before its first passes.
-bool field_ok(std::string_view record, int first, int last, Mode mode);
-
-// What every NON-INTEGER finding asks: field_ok, and for the modes that let
-// a point or a minus through, a number that can be read (not "1.2.3" or
-// "1-2"), so that no value is ever taken from a field that has none.
-bool number_ok(std::string_view record, int first, int last, Mode mode);
-
 // The short report carries the messages; the long report carries them too,
 // and the listing records besides.  Every message goes to the long report
 // first.  Lines are written exactly as given, trailing blanks included.
@@ -85,6 +64,24 @@ class Reports {
   orv::ReportLines long_;
 };
 
+// --- capacities ----------------------------------------------------------------
+
+// Every table is fixed for the whole run; a full one, or a group that
+// announces more vectors than a group may hold, ends the run with its
+// "EXECUTION TERMINATED" line.
+struct Capacities {
+  std::size_t occupations = 2000;  // *25*
+  std::size_t instruments = 100;   // *70*
+  std::size_t antennas = 100;      // each of *71* and *72*
+  std::size_t stations = 1000;     // each of *80* and *82*
+  int vectors_in_group = 50;       // C and F records of one B record
+  int vectors_in_file = 2000;      // C and F records of the G-file
+  int orbit_sources = 99;          // distinct B record orbit sources
+  int media_ids_in_group = 50;     // listed for one group by the cross-checks
+  int correlations = 11175;        // D and E values kept: the set of a group of 50 vectors
+};
+inline constexpr Capacities kCapacities{};
+
 // --- tables of the B-file passes ---------------------------------------------
 
 // The years of observation from *12*; without one the window is 0 to 0.
@@ -114,10 +111,6 @@ struct Instrument {            // *70*
 enum class StationScope { positions, positions_and_auxiliaries };  // *80*; *80* then *82*
 enum class AntennaTable { t71, t72 };
 
-constexpr std::size_t kMaxOccupations = 2000;
-constexpr std::size_t kMaxInstruments = 100;
-constexpr std::size_t kMaxAntennas = 100;   // each of *71* and *72*
-constexpr std::size_t kMaxStations = 1000;  // each of *80* and *82*
 
 struct BfileTables {
   YearWindow window;

@@ -11,15 +11,11 @@
 #include <vector>
 
 #include "checker/checker.hpp"
+#include "tests/support/cards.hpp"
 
 namespace corvelin::test {
 
-// A card of 80 columns from (first column, text) pieces.
-inline std::string card(std::initializer_list<std::pair<int, std::string>> pieces) {
-  std::string rec(80, ' ');
-  for (const auto& [first, text] : pieces) rec.replace(static_cast<std::size_t>(first - 1), text.size(), text);
-  return rec;
-}
+using orv::test::card;
 
 class CheckerFixture : public ::testing::Test {
  protected:

@@ -323,7 +323,7 @@ TEST_F(CandidateLists, TheHundredAndFirstTieIsLeftOutWithANotice) {
   }
   store(card({{7, "*22*"}, {11, "0009"}, {51, "1000"}}), Family::k20);  // listed: dropped without a notice
   store(card({{7, "*22*"}, {11, "0009"}, {51, "1101"}}), Family::k20);  // never listed: a notice again
-  EXPECT_EQ(build_candidate_list(ck, "0009").size(), kCandidateCapacity);
+  EXPECT_EQ(build_candidate_list(ck, "0009").size(), kCapacities.candidates);
   const std::string notice = "\n File of Obs Entries Filled Up in Putawy\n";
   EXPECT_EQ(report_text(), notice + notice + notice);
 }

@@ -7,32 +7,7 @@ namespace {
 using namespace corvelin;
 using Errors = std::vector<int>;
 
-TEST(NumericField, ImpliedDecimalsAndWrittenPoint) {
-  EXPECT_DOUBLE_EQ(numeric_field("123456789", 4).value, 12345.6789);
-  EXPECT_DOUBLE_EQ(numeric_field("  1250", 2).value, 12.5);
-  EXPECT_DOUBLE_EQ(numeric_field("12  ", 2).value, 12.0);  // trailing blanks are zeros
-  EXPECT_DOUBLE_EQ(numeric_field(" -150", 2).value, -1.5);
-  EXPECT_DOUBLE_EQ(numeric_field(" 12.5 ", 4).value, 12.5);
-  EXPECT_DOUBLE_EQ(numeric_field("-0.25", 2).value, -0.25);
-  EXPECT_TRUE(numeric_field("      ", 3).ok);
-  EXPECT_DOUBLE_EQ(numeric_field("      ", 3).value, 0.0);
-}
-
-TEST(NumericField, Rejections) {
-  EXPECT_FALSE(numeric_field("12 34", 2).ok);   // blank between non-blanks
-  EXPECT_FALSE(numeric_field("1.2.3", 2).ok);   // two points
-  EXPECT_FALSE(numeric_field("12-3", 2).ok);    // minus after a digit
-  EXPECT_FALSE(numeric_field("--12", 2).ok);
-  EXPECT_FALSE(numeric_field("+12", 2).ok);
-  EXPECT_FALSE(numeric_field("12A", 0).ok);
-  EXPECT_FALSE(numeric_field("12", 3).ok);      // shorter than its decimals
-  EXPECT_TRUE(numeric_field("1.2", 4).ok);      // a point makes the decimals explicit
-}
-
-TEST(DigitsOnly, BlankIsAnError) {
-  EXPECT_EQ(digits_value("042"), 42);
-  EXPECT_FALSE(digits_value("4 2"));
-  EXPECT_FALSE(digits_value(""));
+TEST(CharacterSets, FirstOutside) {
   EXPECT_EQ(first_outside("AB1", kCapitals), 3);
   EXPECT_EQ(first_outside("AB ", kBlankCapitals), 0);
 }

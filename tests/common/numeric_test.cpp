@@ -4,38 +4,56 @@
 
 #include <cmath>
 
+#include "common/card.hpp"
+
 #include "common/serial_number.hpp"
 
 namespace {
 
-using orv::blank_as_zero;
-using orv::blank_ignored;
-using orv::field_passes;
-using orv::kDecimalField;
-using orv::kIntegerField;
+using orv::Blanks;
+using orv::Chars;
+using orv::cols_on_card;
+using orv::digits_value;
+using orv::read_number;
 
-TEST(FieldCheck, IntegerFieldTakesDigitsAndBlanks) {
-  EXPECT_TRUE(field_passes("xx12 4xx", 3, 6, kIntegerField));
-  EXPECT_FALSE(field_passes("12.4", 1, 4, kIntegerField));
-  EXPECT_FALSE(field_passes("-124", 1, 4, kIntegerField));
-  EXPECT_TRUE(field_passes("    ", 1, 4, kIntegerField));
-  EXPECT_FALSE(field_passes("1\t2", 1, 3, kIntegerField));  // only 0x20 is a blank
+bool passes(std::string_view field, Chars chars) { return read_number(field, {chars, Blanks::zeros}).has_value(); }
+std::optional<double> blank_as_zero(std::string_view field, int implied) {
+  return read_number(field, {Chars::signed_decimal, Blanks::zeros, implied});
+}
+std::optional<double> blank_ignored(std::string_view field, int implied) {
+  return read_number(field, {Chars::signed_decimal, Blanks::ignored, implied});
+}
+std::optional<double> at_ends(std::string_view field, int implied) {
+  return read_number(field, {Chars::signed_decimal, Blanks::zeros_at_ends, implied});
 }
 
-TEST(FieldCheck, DecimalFieldLooksAtCharactersOnly) {
-  EXPECT_TRUE(field_passes("-12.40", 1, 6, kDecimalField));
-  EXPECT_TRUE(field_passes("1-2", 1, 3, kDecimalField));
-  EXPECT_TRUE(field_passes("1.2.3", 1, 5, kDecimalField));
-  EXPECT_FALSE(field_passes("1,240", 1, 5, kDecimalField));
-  EXPECT_FALSE(field_passes("+12", 1, 3, kDecimalField));
-  EXPECT_TRUE(field_passes("      ", 1, 6, kDecimalField));
+TEST(FieldCheck, IntegerFieldTakesDigitsAndBlanks) {
+  EXPECT_TRUE(passes(cols_on_card("xx12 4xx", 3, 6), Chars::digits_blanks));
+  EXPECT_FALSE(passes("12.4", Chars::digits_blanks));
+  EXPECT_FALSE(passes("-124", Chars::digits_blanks));
+  EXPECT_TRUE(passes("    ", Chars::digits_blanks));
+  EXPECT_FALSE(passes("1\t2", Chars::digits_blanks));  // only 0x20 is a blank
+  EXPECT_FALSE(passes("1 2", Chars::digits));
+  EXPECT_FALSE(passes("12.4", Chars::signed_implied));
+  EXPECT_FALSE(passes("-12", Chars::unsigned_decimal));
+}
+
+// Every kind is also held to one point and a leading minus, so no value is
+// ever taken from a field that has none.
+TEST(FieldCheck, DecimalFieldCharactersAndShape) {
+  EXPECT_TRUE(passes("-12.40", Chars::signed_decimal));
+  EXPECT_FALSE(passes("1-2", Chars::signed_decimal));
+  EXPECT_FALSE(passes("1.2.3", Chars::signed_decimal));
+  EXPECT_FALSE(passes("1,240", Chars::signed_decimal));
+  EXPECT_FALSE(passes("+12", Chars::signed_decimal));
+  EXPECT_TRUE(passes("      ", Chars::signed_decimal));
 }
 
 TEST(FieldCheck, ReversedOrOutsideRangeIsAcceptable) {
-  EXPECT_TRUE(field_passes("ABC", 3, 2, kIntegerField));
-  EXPECT_TRUE(field_passes("ABC", 3, 2, kDecimalField));
-  EXPECT_TRUE(field_passes("12", 5, 9, kIntegerField));
-  EXPECT_FALSE(field_passes("1A", 1, 9, kIntegerField));  // cut at the card's end
+  EXPECT_TRUE(passes(cols_on_card("ABC", 3, 2), Chars::digits_blanks));
+  EXPECT_TRUE(passes(cols_on_card("ABC", 3, 2), Chars::signed_decimal));
+  EXPECT_TRUE(passes(cols_on_card("12", 5, 9), Chars::digits_blanks));
+  EXPECT_FALSE(passes(cols_on_card("1A", 1, 9), Chars::digits_blanks));  // cut at the card's end
 }
 
 TEST(Conversion, ImpliedDecimalsAndWrittenPoint) {
@@ -73,6 +91,30 @@ TEST(Conversion, MalformedNumbersHaveNoValue) {
   EXPECT_FALSE(blank_as_zero("12A", 0));
   EXPECT_DOUBLE_EQ(*blank_as_zero("  -  ", 2), 0.0);  // no digits: zero
   EXPECT_DOUBLE_EQ(*blank_ignored(" .  ", 2), 0.0);
+}
+
+TEST(Conversion, BlanksAtEndsOnly) {
+  EXPECT_DOUBLE_EQ(*at_ends("123456789", 4), 12345.6789);
+  EXPECT_DOUBLE_EQ(*at_ends("  1250", 2), 12.5);
+  EXPECT_DOUBLE_EQ(*at_ends("12  ", 2), 12.0);  // trailing blanks are zeros
+  EXPECT_DOUBLE_EQ(*at_ends(" -150", 2), -1.5);
+  EXPECT_DOUBLE_EQ(*at_ends(" 12.5 ", 4), 12.5);
+  EXPECT_DOUBLE_EQ(*at_ends("-0.25", 2), -0.25);
+  EXPECT_DOUBLE_EQ(*at_ends("      ", 3), 0.0);
+  EXPECT_FALSE(at_ends("12 34", 2));   // blank between non-blanks
+  EXPECT_FALSE(at_ends("1.2.3", 2));   // two points
+  EXPECT_FALSE(at_ends("12-3", 2));    // minus after a digit
+  EXPECT_FALSE(at_ends("--12", 2));
+  EXPECT_FALSE(at_ends("+12", 2));
+  EXPECT_FALSE(at_ends("12A", 0));
+  EXPECT_FALSE(at_ends("12", 3));      // shorter than its decimals
+  EXPECT_TRUE(at_ends("1.2", 4));      // a point makes the decimals explicit
+}
+
+TEST(Conversion, DigitsOnly) {
+  EXPECT_EQ(digits_value("042"), 42);
+  EXPECT_FALSE(digits_value("4 2"));
+  EXPECT_FALSE(digits_value(""));
 }
 
 TEST(SerialNumber, FourCharacterKeys) {

@@ -37,7 +37,7 @@ class ScriptedConsole {
   orv::Console console_;
 };
 
-const orv::YesNoRules kComparer{{"", "INVALID RESPONSE, TRY Y OR N", ""}, 5, false, {}};
+const orv::YesNoRules kComparer{{"", "INVALID RESPONSE, TRY Y OR N", ""}, 5, orv::AfterLast::give_up, {}};
 const std::string kRetry = "\nINVALID RESPONSE, TRY Y OR N\n\n";
 
 TEST(YesNo, FirstAnswerAcceptedSilently) {
@@ -92,7 +92,7 @@ TEST(YesNo, CountsAsNoAfterOneUnjudgedLine) {
   input += "Y\nlast\n";
   ScriptedConsole sc(input);
   char answer = 'x';
-  const orv::YesNoRules editor{{" INVALID RESPONSE, TRY Y OR N"}, 10, true, {}};
+  const orv::YesNoRules editor{{" INVALID RESPONSE, TRY Y OR N"}, 10, orv::AfterLast::read_one_more, {}};
   EXPECT_TRUE(orv::ask_yes_no(sc.console(), answer, editor));  // the tenth answer still counts
 
   std::string invalid;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/report_lines.hpp"
+#include "compare/comparer.hpp"
 #include "tests/support/cards.hpp"
 #include "tests/support/workspace.hpp"
 
@@ -14,6 +15,10 @@ namespace {
 
 using orv::format;
 using orv::test::card;
+
+// The comparer's capacities, as counts of generated records.
+constexpr auto kTables = halvic::kCapacities.tables;
+constexpr int most(std::size_t capacity) { return static_cast<int>(capacity); }
 
 std::string ssn(int n) { return format("%04d", n); }
 
@@ -51,10 +56,10 @@ std::string repeated(int count, std::string (*make)(int)) {
 }
 
 TEST(TableLimits, Stations) {
-  const Outcome full = compare(repeated(999, station), 'u');
+  const Outcome full = compare(repeated(most(kTables.stations), station), 'u');
   EXPECT_EQ(full.status, 0);
   EXPECT_NE(full.report.find(" 0999     STATION 0999"), std::string::npos);
-  const Outcome over = compare(repeated(1000, station), 'u');
+  const Outcome over = compare(repeated(most(kTables.stations) + 1, station), 'u');
   EXPECT_EQ(over.status, 1);
   EXPECT_EQ(tail(over.report, 4), " NUMBER OF 80 RECORDS EXCEEDS  999\n" + kTerminated);
 }
@@ -62,7 +67,7 @@ TEST(TableLimits, Stations) {
 TEST(TableLimits, AuxiliaryStations) {
   auto aux = [](int n) { return card({{7, "*82*"}, {11, ssn(n)}, {15, "MARK " + ssn(n)}}) + "\n"; };
   std::string deck;
-  for (int i = 1; i <= 1000; ++i) deck += aux(i);
+  for (int i = 1; i <= most(kTables.auxiliaries) + 1; ++i) deck += aux(i);
   const Outcome over = compare(deck, 'd');
   EXPECT_EQ(over.status, 1);
   EXPECT_EQ(tail(over.report, 4), " NUMBER OF OBS 82 RECORDS EXCEEDS  999\n" + kTerminated);
@@ -79,14 +84,18 @@ std::string distance(int n) {
 }
 
 TEST(TableLimits, DirectionsAnglesAndDistancesOfTheOldLayout) {
-  const Outcome directions = compare(repeated(3001, direction), 'o');
+  const Outcome directions = compare(repeated(most(kTables.directions) + 1, direction), 'o');
   EXPECT_EQ(directions.status, 1);
   EXPECT_EQ(tail(directions.report, 4), " NUMBER OF 20 SERIES OBS EXCEEDS 3000\n" + kTerminated);
-  const Outcome angles = compare(repeated(201, angle), 'o');
+  const Outcome angles = compare(repeated(most(kTables.angles) + 1, angle), 'o');
   EXPECT_EQ(tail(angles.report, 4), " NUMBER OF 30 SERIES OBS EXCEEDS  200\n" + kTerminated);
-  const Outcome distances = compare(repeated(2001, distance), 'o');
+  const Outcome distances = compare(repeated(most(kTables.distances) + 1, distance), 'o');
   EXPECT_EQ(tail(distances.report, 4), " NUMBER OF 50 SERIES OBS EXCEEDS 2000\n" + kTerminated);
-  EXPECT_EQ(compare(repeated(3000, direction) + repeated(200, angle) + repeated(2000, distance), 'o').status, 0);
+  EXPECT_EQ(compare(repeated(most(kTables.directions), direction) + repeated(most(kTables.angles), angle) +
+                        repeated(most(kTables.distances), distance),
+                    'o')
+                .status,
+            0);
 }
 
 TEST(TableLimits, ReducedEntriesCountAgainstTheDistanceTable) {

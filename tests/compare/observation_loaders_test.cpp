@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "compare/comparer.hpp"
 #include "tests/support/cards.hpp"
 
 namespace {
@@ -24,7 +25,7 @@ struct Kept : LoadEnds {
   std::vector<Record> records;
 };
 
-constexpr Capacities kRoomy{999, 999, 3000, 200, 2000};
+constexpr TableCapacities kRoomy = kCapacities.tables;
 
 Record station(std::string_view ssn, std::string_view elevation, std::string_view code = "*80*") {
   return card({{7, code}, {11, ssn}, {15, "STATION " }, {23, ssn}, {70, elevation}, {77, "NM"}});

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/report_lines.hpp"
+#include "editor/editor.hpp"
 #include "tests/support/cards.hpp"
 #include "tests/support/workspace.hpp"
 
@@ -69,25 +70,30 @@ void expect_data_error(const Outcome& run, const std::string& message) {
   EXPECT_EQ(run.files, kNoOutputs);
 }
 
+// The editor's capacities, as counts of generated records.
+constexpr int kStations = static_cast<int>(morandel::kCapacities.tables.stations);
+constexpr int kAuxiliaries = static_cast<int>(morandel::kCapacities.tables.auxiliaries);
+constexpr int kDescriptions = static_cast<int>(morandel::kCapacities.descriptions);
+
 TEST(EditorLimits, StationsWithThe81RecordsAmongThem) {
-  const std::string full = repeated(998, [](int n) { return station(n); }) + station(999, "*81*");
+  const std::string full = repeated(kStations - 1, [](int n) { return station(n); }) + station(kStations, "*81*");
   const Outcome ok = edit(full, true, "");
   EXPECT_EQ(ok.status, 0);
   EXPECT_NE(ok.report.find(" 0999     STATION 0999"), std::string::npos);
-  expect_data_error(edit(full + station(1000), true, ""), " NUMBER OF 80 RECORDS EXCEEDS 999");
+  expect_data_error(edit(full + station(kStations + 1), true, ""), " NUMBER OF 80 RECORDS EXCEEDS 999");
 }
 
 TEST(EditorLimits, AuxiliaryStations) {
   auto mark = [](int n) { return card_line({{7, "*82*"}, {11, ssn(n)}, {15, "MARK " + ssn(n)}}); };
-  EXPECT_EQ(edit(repeated(999, mark), false, "").status, 0);
-  expect_data_error(edit(repeated(1000, mark), false, ""), " NUMBER OF OBS 82 RECORDS EXCEEDS 999");
+  EXPECT_EQ(edit(repeated(kAuxiliaries, mark), false, "").status, 0);
+  expect_data_error(edit(repeated(kAuxiliaries + 1, mark), false, ""), " NUMBER OF OBS 82 RECORDS EXCEEDS 999");
 }
 
 TEST(EditorLimits, DescriptionStationRecords) {
   auto described = [](int n) { return card_line({{7, "*10*"}, {11, ssn(n)}}) + card_line({{7, "*13*"}, {11, "MARK"}}); };
-  const Outcome ok = edit(station(1), true, repeated(999, described));
+  const Outcome ok = edit(station(1), true, repeated(kDescriptions, described));
   EXPECT_EQ(ok.status, 0);
-  const Outcome over = edit(station(1), true, repeated(1000, described));
+  const Outcome over = edit(station(1), true, repeated(kDescriptions + 1, described));
   expect_data_error(over, " NUMBER OF DESC *10* RECORDS EXCEEDS 999");
   EXPECT_EQ(over.report.find("UNMATCHED"), std::string::npos);  // the table is full before any record is reconciled
 }

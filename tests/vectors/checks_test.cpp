@@ -3,40 +3,42 @@
 #include <cstdio>
 
 #include "tests/support/cards.hpp"
-#include "vectors/tamrel.hpp"
+#include "vectors/column_rules.hpp"
 
 namespace {
 
 using orv::test::card;
-using tamrel::Mode;
+using tamrel::Chars;
+using tamrel::number_ok;
 
-TEST(FieldOk, EachModeLooksAtCharactersOnly) {
-  const std::string rec = card({{11, "12 4"}, {21, "-1.2.3"}, {31, "1-2"}, {41, "    "}, {51, "19"}, {61, "1,2"}});
-  EXPECT_FALSE(tamrel::field_ok(rec, 11, 14, Mode::digits));  // a blank is not a digit
-  EXPECT_TRUE(tamrel::field_ok(rec, 11, 14, Mode::digits_blanks));
-  EXPECT_TRUE(tamrel::field_ok(rec, 21, 26, Mode::signed_decimal));
-  EXPECT_FALSE(tamrel::field_ok(rec, 21, 26, Mode::unsigned_decimal));
-  EXPECT_FALSE(tamrel::field_ok(rec, 21, 26, Mode::signed_implied));
-  EXPECT_TRUE(tamrel::field_ok(rec, 31, 33, Mode::signed_implied));
-  EXPECT_FALSE(tamrel::field_ok(rec, 61, 63, Mode::signed_decimal));
-  // An all-blank field passes modes 2-5 and fails 1 and 9.
-  EXPECT_FALSE(tamrel::field_ok(rec, 41, 44, Mode::digits));
-  EXPECT_FALSE(tamrel::field_ok(rec, 41, 42, Mode::century));
-  for (Mode m : {Mode::digits_blanks, Mode::signed_decimal, Mode::unsigned_decimal, Mode::signed_implied}) {
-    EXPECT_TRUE(tamrel::field_ok(rec, 41, 44, m));
+TEST(NumberOk, EachKindOfCharacters) {
+  const std::string rec = card({{11, "12 4"}, {21, "-1.2"}, {31, "-12"}, {41, "    "}, {51, "19"}, {61, "1,2"}});
+  EXPECT_FALSE(number_ok(rec, 11, 14, Chars::digits));  // a blank is not a digit
+  EXPECT_TRUE(number_ok(rec, 11, 14, Chars::digits_blanks));
+  EXPECT_TRUE(number_ok(rec, 21, 24, Chars::signed_decimal));
+  EXPECT_FALSE(number_ok(rec, 21, 24, Chars::unsigned_decimal));
+  EXPECT_FALSE(number_ok(rec, 21, 24, Chars::signed_implied));
+  EXPECT_TRUE(number_ok(rec, 31, 33, Chars::signed_implied));
+  EXPECT_FALSE(number_ok(rec, 61, 63, Chars::signed_decimal));
+  // An all-blank field passes every kind but digits.
+  EXPECT_FALSE(number_ok(rec, 41, 44, Chars::digits));
+  for (Chars c : {Chars::digits_blanks, Chars::signed_decimal, Chars::unsigned_decimal, Chars::signed_implied}) {
+    EXPECT_TRUE(number_ok(rec, 41, 44, c));
   }
-  EXPECT_TRUE(tamrel::field_ok(rec, 51, 52, Mode::century));
-  EXPECT_FALSE(tamrel::field_ok(card({{1, "21"}}), 1, 2, Mode::century));
-  EXPECT_TRUE(tamrel::field_ok(rec, 14, 11, Mode::digits));  // last before first
-  EXPECT_TRUE(tamrel::field_ok(rec, 61, 63, static_cast<Mode>(7)));
+  EXPECT_TRUE(number_ok(rec, 14, 11, Chars::digits));  // last before first
+  // The century is a code: 18, 19 or 20, never blank.
+  const auto century = tamrel::one_of(51, 52, "181920", "CENTURY");
+  EXPECT_TRUE(tamrel::rule_passes(rec, century));
+  EXPECT_FALSE(tamrel::rule_passes(card({{51, "21"}}), century));
+  EXPECT_FALSE(tamrel::rule_passes(card({}), century));
 }
 
-TEST(FieldOk, ANumberMustAlsoBeReadable) {
+TEST(NumberOk, ANumberMustAlsoBeReadable) {
   const std::string rec = card({{21, "-1.2.3"}, {31, "1-2"}, {41, " -12.5"}, {51, "  -  "}});
-  EXPECT_FALSE(tamrel::number_ok(rec, 21, 26, Mode::signed_decimal));
-  EXPECT_FALSE(tamrel::number_ok(rec, 31, 33, Mode::signed_implied));
-  EXPECT_TRUE(tamrel::number_ok(rec, 41, 46, Mode::signed_decimal));
-  EXPECT_TRUE(tamrel::number_ok(rec, 51, 55, Mode::signed_implied));  // reads 0
+  EXPECT_FALSE(number_ok(rec, 21, 26, Chars::signed_decimal));
+  EXPECT_FALSE(number_ok(rec, 31, 33, Chars::signed_implied));
+  EXPECT_TRUE(number_ok(rec, 41, 46, Chars::signed_decimal));
+  EXPECT_TRUE(number_ok(rec, 51, 55, Chars::signed_implied));  // reads 0
 }
 
 class RunWithAgencies : public ::testing::Test {
