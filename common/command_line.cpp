@@ -44,7 +44,7 @@ std::optional<int> handle_arguments(int argc, const char* const argv[], const Pr
     return answered(out, err, usage.program, line);
   }
   const std::string refusal =
-      argc == 2 ? joined({usage.program, ": unknown argument ", argument, "\n\n"})
+      argc == 2 ? joined({usage.program, ": unknown argument '", argument, "'\n\n"})
                 : joined({usage.program, ": too many arguments\n\n"});
   written(err, refusal);
   written(err, usage.text);
