@@ -16,12 +16,15 @@ have_man() { command -v man >/dev/null && command -v groff >/dev/null; }
 # line; groff's warnings of every kind go to standard error.
 render() { LC_ALL=C MANWIDTH=${2:-200} man --warnings=w -l "$1"; }
 
-# in_order <expected> <actual>: true when the non-empty lines of <expected>,
-# trailing blanks dropped, appear in <actual> in this order, each whole after
-# leading blanks are dropped from both; otherwise names the first one missing.
+# in_order <expected> <actual>: true when <expected> has non-empty lines and
+# they appear in <actual> in this order, each whole once blanks at both ends
+# are dropped from both; otherwise names the first one missing.
 in_order() {
   awk 'function trim(s) { sub(/[ \t]+$/, "", s); sub(/^[ \t]+/, "", s); return s }
-       NR == FNR { if (trim($0) != "") want[++n] = trim($0); next }
+       FILENAME == ARGV[1] { if (trim($0) != "") want[++n] = trim($0); next }
        i < n && trim($0) == want[i + 1] { ++i }
-       END { if (i < n) { print "missing, in this order: " want[i + 1]; exit 1 } }' "$1" "$2"
+       END {
+         if (n == 0) { print "nothing to look for in " ARGV[1]; exit 1 }
+         if (i < n) { print "missing, in this order: " want[i + 1]; exit 1 }
+       }' "$1" "$2"
 }
