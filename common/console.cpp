@@ -37,10 +37,4 @@ void Console::line(std::string_view text) {
   std::fputc('\n', out_);
 }
 
-bool Console::lost_output() { return std::fflush(out_) != 0 || std::ferror(out_) != 0; }
-
-int status_after(Console& console, int run_status) {
-  return console.lost_output() ? kEarlyEnd : run_status;
-}
-
 }  // namespace orv

@@ -23,10 +23,6 @@ class Console {
   // Writes one line exactly as given (prompts keep their trailing blanks).
   void line(std::string_view text);
 
-  // True when some line never reached the console (a batch log on a full
-  // disk, a closed pipe); flushes first, so every line so far is judged.
-  bool lost_output();
-
  private:
   std::FILE* in_;
   std::FILE* out_;
@@ -46,9 +42,5 @@ struct RunEnd {
 // to stop, 1 for a run ended early on a file or data condition.
 constexpr int kNormalEnd = 0;
 constexpr int kEarlyEnd = 1;
-
-// The status a program answers for a run: a console that lost lines makes a
-// normal end an early one, since nobody saw all the run said.
-int status_after(Console& console, int run_status);
 
 }  // namespace orv

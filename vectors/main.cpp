@@ -6,5 +6,5 @@ int main(int argc, char* argv[]) {
   if (const auto status = orv::handle_arguments(argc, argv, tamrel::usage)) return *status;
   orv::ignore_pipe_and_file_size_signals();
   orv::Console console;
-  return orv::status_after(console, tamrel::run(console));
+  return tamrel::run(console);
 }
