@@ -126,26 +126,7 @@ std::vector<int> same_code_and_ssn(Checker& ck, const Record& rec, Family family
 // ---- Header and trailer ----------------------------------------------------
 
 void header_step(Checker& ck, const Record& rec) {
-  const char c8 = col(rec, 8);
-  const char c9 = col(rec, 9);
-  const bool c8_letter = c8 >= 'A' && c8 <= 'Z';
-  if (!c8_letter || !((c9 >= 'A' && c9 <= 'Z') || (c9 >= '0' && c9 <= '9'))) raise(ck, 316, rec);
-  const auto survey = cols(rec, 11, 14);
-  if (survey != "HZTL" && survey != "GEOM") raise(ck, 300, rec);
-  const auto kind = cols(rec, 15, 18);
-  if (kind != "OBS " && kind != "CBLO" && kind != "VECT") raise(ck, 301, rec);
-  if (!ck.agencies->contains(cols(rec, 19, 24))) raise(ck, 302, rec);
-  if (!is_blank(cols(rec, 67, 72))) raise(ck, 649, rec);
-  if (is_blank(cols(rec, 73, 80))) {
-    raise(ck, 303, rec);
-  } else {
-    const auto century = cols(rec, 73, 74);
-    if (century != "19" && century != "18" && century != "20") {
-      raise(ck, 312, rec);
-    } else if (const int message = date_error(cols(rec, 75, 80), 303, nullptr); message != 0) {
-      raise(ck, message, rec);
-    }
-  }
+  check_header_record(ck, rec);
   ck.header = rec;
   store(ck, rec, Family::kNone, Key::left_out);
 }
@@ -163,7 +144,7 @@ void project_rule(Checker& ck, const Record& rec, int code) {
     case 10: {
       const bool misplaced = ck.counted(10, 90);
       if (misplaced) structure_fault(ck, 506, rec);
-      if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
+      check_project_text(ck, rec);
       if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }
@@ -173,7 +154,7 @@ void project_rule(Checker& ck, const Record& rec, int code) {
         structure_fault(ck, 507, rec);
         ck.structure.continuation_expected = false;
       }
-      if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
+      check_project_text(ck, rec);
       if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
       break;
     }

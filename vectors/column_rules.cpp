@@ -11,11 +11,7 @@ bool rule_passes(std::string_view record, const ColumnRule& rule) {
     case ColumnRule::Test::filled: return !blank_field(record, rule.first, rule.last);
     case ColumnRule::Test::one_of: break;
   }
-  const auto field = orv::cols(record, rule.first, rule.last);
-  for (std::size_t at = 0; at + field.size() <= rule.codes.size(); at += field.size()) {
-    if (rule.codes.substr(at, field.size()) == field) return true;
-  }
-  return false;
+  return orv::is_listed_code(orv::cols(record, rule.first, rule.last), rule.codes);
 }
 
 void check_columns(Run& run, std::string_view record, std::span<const ColumnRule> rules) {
