@@ -139,9 +139,7 @@ void bfile_pass(Run& run, const RunFiles& files, Step step) {
 void check_bfile(Run& run, const RunFiles& files) {
   long counter = 0;
   bfile_pass(run, files, [&](const std::string& record) {
-    if (++counter == 1 && !agency_found(run, orv::cols(record, 19, 24))) {
-      run.reports.message("DATA SET ID REC SUBMITTING AGENCY CC 19-24 NOT IN CONTRIB.DAT", record);
-    }
+    if (++counter == 1) data_set_record_step(run, record);
     pass1_step(run, record);
   });
   run.idb_notice_given = false;

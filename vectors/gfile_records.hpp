@@ -6,6 +6,7 @@
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,18 +47,15 @@ constexpr Columns kBias{79, 80};
 }  // namespace b_record
 
 
-// Code sets, each code as it stands in its columns.
-constexpr std::array<std::string_view, 12> kOrbitSources{
-    "NSWC ", "BROAD", "KVR  ", "DMA  ", "SIO  ", "AEROS", "PCISE", "UNK  ", "JPL  ", "EMR  ", "COD  ", "IGS  "};
-constexpr std::array<std::string_view, 13> kSolutionFrequencies{
-    "L1", "L2", "IF", "WL", "OT", "K1", "K2", "KI", "KW", "P1", "P2", "PI", "PW"};
-constexpr std::array<std::string_view, 3> kSolutionDifferences{"TD", "DD", "SD"};
-constexpr std::array<std::string_view, 4> kSolutionBiases{"FL", "FX", "PF", "  "};
-
-// The reference system codes 1-9 in any of three spellings, 10-19, 98, 99.
-bool reference_system_code(std::string_view two);
-// The meteorological and ionosphere use codes: 1, 2 or 3 in any of three spellings.
-bool use_code(std::string_view two);
+// The B record's fatal field checks, in the order they are made.
+struct BNumber {
+  Columns columns;
+  Chars chars;
+  int implied;
+  std::string_view message;
+  std::string_view blank_message = {};  // for a field that must be given
+};
+std::span<const BNumber> b_record_numbers();
 
 // --- C and F records: one vector -------------------------------------------------
 
