@@ -1,6 +1,7 @@
 #include "compare/driver.hpp"
 
 #include "common/card.hpp"
+#include "common/dialogue.hpp"
 #include "common/report_lines.hpp"
 #include "common/yes_no.hpp"
 #include "compare/comparer.hpp"
@@ -24,10 +25,7 @@ struct RunParameters {
 // --- dialogue -----------------------------------------------------------------
 
 std::string file_name(Comparer& c, const char* prompt) {
-  c.console.line(prompt);
-  std::string name = orv::file_name_from_answer(c.console.read_line());
-  c.console.line(shown(name));
-  return name;
+  return orv::ask_file_name(c.console, prompt, orv::name_echoed_in(kNameField));
 }
 
 char letter(Comparer& c, const char* prompt) {

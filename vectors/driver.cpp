@@ -1,6 +1,7 @@
 #include "vectors/driver.hpp"
 
 #include "common/card.hpp"
+#include "common/dialogue.hpp"
 #include "common/yes_no.hpp"
 #include "vectors/tamrel.hpp"
 
@@ -34,10 +35,7 @@ struct RunFiles {
 // --- dialogue -------------------------------------------------------------------
 
 std::string file_name(Run& run, const char* prompt) {
-  run.console.line(prompt);
-  std::string name = orv::file_name_from_answer(run.console.read_line());
-  run.console.line(shown(name, kEchoField));
-  return name;
+  return orv::ask_file_name(run.console, prompt, orv::name_echoed_in(kEchoField));
 }
 
 bool yes_no(Run& run, const char* prompt) {
@@ -61,8 +59,7 @@ void dialogue(Run& run, RunFiles& files) {
   if (run.gfile_exists) {
     files.gfile_name = file_name(run, "Enter the G-file name ");
   } else {
-    run.console.line(" PRESS <CR>");
-    files.gfile_name = orv::file_name_from_answer(run.console.read_line());
+    files.gfile_name = orv::ask_file_name(run.console, " PRESS <CR>", orv::kNameNotEchoed);
   }
   files.short_name = file_name(run, "Enter the short (w/o 70I - 73I rec) output file name ");
   files.long_name = file_name(run, "Enter the long (w 70I - 73I REC) output file name ");

@@ -1,0 +1,15 @@
+#include "common/dialogue.hpp"
+
+#include "common/files.hpp"
+#include "common/report_lines.hpp"
+
+namespace orv {
+
+std::string ask_file_name(Console& console, std::string_view prompt, NameEcho echo) {
+  console.line(prompt);
+  std::string name = file_name_from_answer(console.read_line());
+  if (echo.shown) console.line(padded(name, echo.width));
+  return name;
+}
+
+}  // namespace orv
