@@ -215,10 +215,7 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
     const Columns c = component.*layout.components;
     const auto value = checked_value(rec, c, Chars::signed_decimal, 4, Blanks::ignored);
     if (!value) {
-      fatal(run,
-            format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,
-                   static_cast<int>(component.name.size()), component.name.data(), c.first, c.last),
-            rec);
+      fatal(run, field_non_integer_text(layout.letter, component.name, c), rec);
     }
     values[i] = *value;
   }
@@ -228,10 +225,10 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   v.differential = orv::ssn_key(field(rec, layout.differential_ssn));
   const std::string_view first_80 = orv::cols(rec, 1, kBRecordWidth);
   if (!run.tables.station_found(v.origin, StationScope::positions)) {
-    run.reports.message("ORIGIN SSN CC 2-5 NOT FOUND IN *80* RECORDS", first_80);
+    run.reports.message(kOriginNotFound, first_80);
   }
   if (!run.tables.station_found(v.differential, StationScope::positions)) {
-    run.reports.message("DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS", first_80);
+    run.reports.message(kDifferentialNotFound, first_80);
   }
   if (file_number > kCapacities.vectors_in_file) {
     table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_file));

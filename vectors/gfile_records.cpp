@@ -19,6 +19,11 @@ const MatrixLayout kERecord{'E', "COVARIANCE", 8, "76I", 13,
                              {{38, 40}, {41, 43}, {44, 55}},
                              {{56, 58}, {59, 61}, {62, 73}}}};
 
+std::string field_non_integer_text(char letter, std::string_view name, Columns c) {
+  return orv::format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", letter,
+                     static_cast<int>(name.size()), name.data(), c.first, c.last);
+}
+
 std::string blank_joined(std::initializer_list<std::string_view> fields) {
   std::string line;
   for (const std::string_view f : fields) {

@@ -89,6 +89,14 @@ struct VectorLayout {
 constexpr VectorLayout kCRecord{'C', {2, 5}, {6, 9}, 58, {59, 68}, {69, 78}, &VectorComponent::c};
 constexpr VectorLayout kFRecord{'F', {2, 5}, {6, 9}, 64, {65, 70}, {71, 76}, &VectorComponent::f};
 
+// A vector whose stations have no position.  The echo is the record's first 80 columns.
+inline constexpr std::string_view kOriginNotFound = "ORIGIN SSN CC 2-5 NOT FOUND IN *80* RECORDS";
+inline constexpr std::string_view kDifferentialNotFound = "DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS";
+
+// The fatal text of a C, F, D or E field that is no number: the record
+// letter, the field as the text names it, its columns.
+std::string field_non_integer_text(char letter, std::string_view name, Columns c);
+
 // --- D and E records: correlations and covariances --------------------------------
 
 struct MatrixEntry {
