@@ -12,4 +12,15 @@ std::string ask_file_name(Console& console, std::string_view prompt, NameEcho ec
   return name;
 }
 
+char read_letter(Console& console, LetterEcho echo) {
+  const char answer = console.read_letter();
+  if (echo == LetterEcho::shown) console.line(std::string(1, answer));
+  return answer;
+}
+
+char ask_letter(Console& console, std::string_view prompt, LetterEcho echo) {
+  console.line(prompt);
+  return read_letter(console, echo);
+}
+
 }  // namespace orv

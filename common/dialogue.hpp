@@ -22,4 +22,12 @@ constexpr NameEcho name_echoed_in(std::size_t width) { return {true, width}; }
 // blanks dropped, never cut short), and the echo when the program gives one.
 std::string ask_file_name(Console& console, std::string_view prompt, NameEcho echo);
 
+// Whether a letter answer is shown back on the console.
+enum class LetterEcho { shown, not_shown };
+
+// The first letter of the next answer, shown back as a line when asked.
+char read_letter(Console& console, LetterEcho echo);
+// The prompt as a line of its own, then the answer's first letter.
+char ask_letter(Console& console, std::string_view prompt, LetterEcho echo);
+
 }  // namespace orv

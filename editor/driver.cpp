@@ -37,8 +37,7 @@ std::string file_name(orv::Console& console, const char* prompt) {
 }
 
 bool yes_to(orv::Console& console, const char* prompt) {
-  console.line(prompt);
-  char answer = console.read_letter();
+  char answer = orv::ask_letter(console, prompt, orv::LetterEcho::not_shown);
   return read_yes_no(console, answer);
 }
 

@@ -39,9 +39,7 @@ std::string file_name(Run& run, const char* prompt) {
 }
 
 bool yes_no(Run& run, const char* prompt) {
-  run.console.line(prompt);
-  char answer = run.console.read_letter();
-  run.console.line(std::string(1, answer));
+  char answer = orv::ask_letter(run.console, prompt, orv::LetterEcho::shown);
   // The retry text keeps its trailing blank, as this program prints it.
   const orv::YesNoRules rules{{"", "INVALID RESPONSE, TRY Y OR N ", ""}, 5, orv::AfterLast::give_up, [&run] {
                                 run.reports.both("     ** INVALID RESPONSE TO Y/N QUERY ");

@@ -34,7 +34,7 @@ std::vector<Row> rows_of(Layout layout) {
     rows.push_back({"8-9", "the first record's type: the job code of the observation file", finding(halvic::kJobCodeUnmatched)});
   }
   rows.push_back({columns(c.ssn.first, c.ssn.last),
-                  station + "SSN: a station of the *80* records, else of the *82* records",
+                  station + "SSN: a station of the `*80*` records, else of the `*82*` records",
                   finding(halvic::ssn_unmatched_text(layout, "80")) + "<br>" +
                       finding(halvic::ssn_unmatched_text(layout, "82")) + "<br>" +
                       finding(halvic::ssn_matched_82_text(layout)) + " (an auxiliary station)"});
@@ -44,7 +44,7 @@ std::vector<Row> rows_of(Layout layout) {
                   finding(halvic::name_unmatched_text(layout))});
   if (c.state.first <= c.state.last) {
     rows.push_back({columns(c.state.first, c.state.last),
-                    where(c.state_record) + "state code: the state code of the station's *80* record",
+                    where(c.state_record) + "state code: the state code of the station's `*80*` record",
                     finding(halvic::state_unmatched_text(layout))});
   }
   if (layout == Layout::old) {

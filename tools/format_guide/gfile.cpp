@@ -5,53 +5,13 @@
 
 #include "common/report_lines.hpp"
 #include "tools/format_guide/guide.hpp"
+#include "tools/format_guide/tamrel_rows.hpp"
 #include "vectors/column_rules.hpp"
 #include "vectors/gfile_records.hpp"
 
 namespace guide {
 
 namespace {
-
-using tamrel::ColumnRule;
-
-std::string message(std::string_view first, std::string_view second = {}) {
-  if (second.empty()) return orv::joined({"`", first, "`"});
-  return orv::joined({"`", first, "`<br>`", second, "`"});
-}
-
-std::string number_words(orv::Chars chars, int implied) {
-  std::string words;
-  switch (chars) {
-    case orv::Chars::digits: words = "digits"; break;
-    case orv::Chars::digits_blanks: words = "digits and blanks"; break;
-    case orv::Chars::unsigned_decimal: words = "a number with or without a point"; break;
-    case orv::Chars::signed_implied: words = "a signed number without a point"; break;
-    case orv::Chars::signed_decimal: words = "a signed number with or without a point"; break;
-  }
-  if (implied != 0) words += ", " + std::to_string(implied) + " implied decimal" + (implied == 1 ? "" : "s");
-  return words;
-}
-
-std::string accepted(const ColumnRule& r) {
-  switch (r.test) {
-    case ColumnRule::Test::number: return number_words(r.chars, 0);
-    case ColumnRule::Test::one_of: return code_list(r.codes, r.last - r.first + 1);
-    case ColumnRule::Test::filled: return "not blank";
-    case ColumnRule::Test::left_justified: return "blank, or starting in its first column";
-    case ColumnRule::Test::agency: return "an agency code of contrib.dat";
-    case ColumnRule::Test::known_station: return "an SSN of the *80* or *82* records";
-  }
-  return {};
-}
-
-std::string finding_words(tamrel::Finding finding) {
-  switch (finding) {
-    case tamrel::Finding::each: return "";
-    case tamrel::Finding::first: return "; only the first fault of these rows is reported";
-    case tamrel::Finding::fatal: return "; a fault ends the run";
-  }
-  return {};
-}
 
 std::vector<Row> b_record_rows() {
   std::vector<Row> rows;
@@ -64,14 +24,6 @@ std::vector<Row> b_record_rows() {
   return rows;
 }
 
-void rule_rows(std::vector<Row>& rows, const tamrel::RuleSet& set) {
-  std::string when = finding_words(set.finding);
-  if (!set.applies.empty()) when += "; tested only when " + std::string(set.applies);
-  for (const ColumnRule& r : set.rules) {
-    rows.push_back({columns(r.first, r.last), accepted(r) + when, message(r.message, r.second_line)});
-  }
-}
-
 void vector_rows(std::vector<Row>& rows, const tamrel::VectorLayout& layout) {
   for (const tamrel::VectorComponent& component : tamrel::kVectorComponents) {
     const tamrel::Columns c = component.*layout.components;
@@ -80,10 +32,10 @@ void vector_rows(std::vector<Row>& rows, const tamrel::VectorLayout& layout) {
                         "; a fault ends the run",
                     message(tamrel::field_non_integer_text(layout.letter, component.name, c))});
   }
-  rows.push_back({columns(layout.origin_ssn.first, layout.origin_ssn.last), "origin: an SSN of the *80* records",
+  rows.push_back({columns(layout.origin_ssn.first, layout.origin_ssn.last), "origin: an SSN of the `*80*` records",
                   message(tamrel::kOriginNotFound)});
   rows.push_back({columns(layout.differential_ssn.first, layout.differential_ssn.last),
-                  "differential station: an SSN of the *80* records", message(tamrel::kDifferentialNotFound)});
+                  "differential station: an SSN of the `*80*` records", message(tamrel::kDifferentialNotFound)});
 }
 
 std::vector<Row> matrix_rows(const tamrel::MatrixLayout& layout) {

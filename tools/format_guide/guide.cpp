@@ -80,11 +80,15 @@ std::string code_list(std::string_view codes, int width) {
 }
 
 namespace {
+// A table cell: bars escaped (those in code quotes are already), and a star
+// outside code quotes kept from starting emphasis ("*80* records").
 std::string cell(std::string_view text) {
   std::string out;
+  bool in_code = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    // A bar inside code quotes is escaped already.
+    if (text[i] == '`') in_code = !in_code;
     if (text[i] == '|' && (i == 0 || text[i - 1] != '\\')) out += "\\|";
+    else if (text[i] == '*' && !in_code) out += "\\*";
     else out += text[i];
   }
   return out;

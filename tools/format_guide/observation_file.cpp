@@ -6,6 +6,7 @@
 #include "common/card.hpp"
 #include "common/record_code.hpp"
 #include "tools/format_guide/guide.hpp"
+#include "tools/format_guide/tamrel_rows.hpp"
 
 namespace guide {
 
@@ -147,9 +148,10 @@ void observation_file(std::ostream& out, const Inputs& inputs) {
   out << "## Observation file\n\n"
       << "Read by `corvelin`, `halvic`, `tamrel` and `morandel`; checked by `corvelin`. Each record is 80 columns; "
          "columns 7-10 hold its record code (`*20*`), the header alone has none. The rows of a record are tested "
-         "in the order shown; each failing row gives the numbered message of the fault it found.\n\n";
+         "in the order shown; each failing row gives the numbered message of the fault it found.\n\n"
+      << "### As `corvelin` checks it\n\n";
   for (const corvelin::RecordRules* kind : corvelin::all_record_rules()) {
-    out << "### " << (kind->first < 0 ? "The " : codes_of(*kind) + " ") << kind->value.record << " record\n\n";
+    out << "#### " << (kind->first < 0 ? "The " : codes_of(*kind) + " ") << kind->value.record << " record\n\n";
     if (kind->value.applies != nullptr) out << "These rows apply when " << kind->value.applies->says << ".\n\n";
     std::vector<Row> rows;
     for (const Rule& r : kind->value.rules) {
@@ -169,6 +171,7 @@ void observation_file(std::ostream& out, const Inputs& inputs) {
       example_block(out, example);
     }
   }
+  tamrel_observation_checks(out);
 }
 
 }  // namespace guide
