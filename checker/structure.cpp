@@ -139,43 +139,39 @@ void trailer_step(Checker& ck, const Record& rec) {
 
 // ---- Family rules ------------------------------------------------------------
 
-void project_rule(Checker& ck, const Record& rec, int code) {
-  switch (code) {
-    case 10: {
-      const bool misplaced = ck.counted(10, 90);
-      if (misplaced) structure_fault(ck, 506, rec);
-      check_project_text(ck, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
-    case 11: {
-      const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
-      if (misplaced) {
-        structure_fault(ck, 507, rec);
-        ck.structure.continuation_expected = false;
-      }
-      check_project_text(ck, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
-    case 12: {
-      ck.project = rec;
-      bool misplaced = true;
-      if (ck.count(10) == 0) structure_fault(ck, 507, rec);
-      else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
-      else misplaced = false;
-      check_project_record(ck, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
-    case 13: {
-      const bool late = ck.counted(20, 90);
-      if (late) structure_fault(ck, 700, rec);
-      check_datum_record(ck, rec);
-      if (!late) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
+// Each project record is checked in any case, and stored only where it stands in place.
+void project_text_rule(Checker& ck, const Record& rec, int) {
+  const bool misplaced = ck.counted(10, 90);
+  if (misplaced) structure_fault(ck, 506, rec);
+  check_project_text(ck, rec);
+  if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
+}
+
+void project_text_continuation_rule(Checker& ck, const Record& rec, int) {
+  const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
+  if (misplaced) {
+    structure_fault(ck, 507, rec);
+    ck.structure.continuation_expected = false;
   }
+  check_project_text(ck, rec);
+  if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
+}
+
+void project_span_rule(Checker& ck, const Record& rec, int) {
+  ck.project = rec;
+  bool misplaced = true;
+  if (ck.count(10) == 0) structure_fault(ck, 507, rec);
+  else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
+  else misplaced = false;
+  check_project_record(ck, rec);
+  if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
+}
+
+void datum_rule(Checker& ck, const Record& rec, int) {
+  const bool late = ck.counted(20, 90);
+  if (late) structure_fault(ck, 700, rec);
+  check_datum_record(ck, rec);
+  if (!late) store(ck, rec, Family::kNone, Key::left_out);
 }
 
 // A *22*: the general search, then the same direction as a stored *20*.
@@ -303,9 +299,12 @@ void distance_rule(Checker& ck, const Record& rec, int code) {
   else store(ck, rec, Family::k50, Key::entered);
 }
 
+// The exact-duplicate message of each 60-series record.
+constexpr orv::ByCode<int> kSixtyDuplicates[] = {{60, 204}, {61, 214}};
+
 void sixty_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(70, 90)) structure_fault(ck, 520, rec);
-  general_duplicate_rule(ck, rec, Family::k60, code == 60 ? 204 : 214);
+  general_duplicate_rule(ck, rec, Family::k60, orv::row_for(kSixtyDuplicates, code)->value);
 }
 
 // A code-table record's family, and its messages for a stored record of the
@@ -411,7 +410,10 @@ void ninety_rule(Checker& ck, const Record& rec) {
 // The family rules by code; any other data record is passed over, uncounted.
 using Step = void (*)(Checker&, const Record&, int code);
 constexpr orv::ByCode<Step> kStructureSteps[] = {
-    {10, 13, project_rule},
+    {10, project_text_rule},
+    {11, project_text_continuation_rule},
+    {12, project_span_rule},
+    {13, datum_rule},
     {20, 22, direction_rule},
     {25, 28, occupation_rule},
     {30, 32, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kAngles); }},
