@@ -1,8 +1,7 @@
-#include "common/files.hpp"
 #include "editor/driver.hpp"
 
 int main() {
   orv::ignore_pipe_and_file_size_signals();
-  orv::Console console;
-  return morandel::run(console);
+  orv::RealFileSystem system;
+  return morandel::run(system);
 }
