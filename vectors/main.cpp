@@ -1,6 +1,8 @@
 #include "vectors/driver.hpp"
+#include "vectors/usage.hpp"
 
-int main() {
+int main(int argc, char* argv[]) {
+  if (const auto status = orv::handle_arguments(argc, argv, tamrel::usage)) return *status;
   orv::ignore_pipe_and_file_size_signals();
   orv::RealFileSystem system;
   return tamrel::run(system);
