@@ -1,6 +1,7 @@
 #include "checker/scratch_files.hpp"
 
 #include <charconv>
+#include <utility>
 
 #include "common/card.hpp"
 #include "common/report_lines.hpp"
@@ -21,9 +22,9 @@ std::int64_t offset_of(int number) { return static_cast<std::int64_t>(number - 1
 
 }  // namespace
 
-bool WorkingCopy::open() {
+bool WorkingCopy::open(orv::File scratch) {
   count_ = 0;
-  return file_.open();
+  return file_.open(std::move(scratch));
 }
 
 int WorkingCopy::append(std::string_view record) {
@@ -44,9 +45,9 @@ void WorkingCopy::read_block(int first, int count, std::string& into) {
   }
 }
 
-bool ErrorList::open() {
+bool ErrorList::open(orv::File scratch) {
   rewind();
-  return file_.open();
+  return file_.open(std::move(scratch));
 }
 
 void ErrorList::add(int message, long records_read, std::string_view record) {

@@ -24,7 +24,7 @@ struct ScratchFailure {
 // at byte offset 80 * (k - 1), stored one after another and read by number.
 class WorkingCopy {
  public:
-  bool open();
+  bool open(orv::File scratch);  // as ScratchFile::open
   // Stores the record as the next one and answers its number, 1 for the first.
   int append(std::string_view record);
   int count() const { return count_; }
@@ -57,7 +57,7 @@ class WorkingCopy {
 // The error list: one line per error, I6, 2X, I6, 2X, A80.
 class ErrorList {
  public:
-  bool open();
+  bool open(orv::File scratch);  // as ScratchFile::open
   void add(int message, long records_read, std::string_view record);
   void rewind();
   // The next entry's message number and record; false at the end.
