@@ -1,5 +1,9 @@
 #include "vectors/gfile_records.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include "common/numeric.hpp"
 #include "common/report_lines.hpp"
 
@@ -53,27 +57,59 @@ std::string listed_decimal(double value, int width, int decimals) {
   return text;
 }
 
-void append_listed_decimal(std::string& line, long long digits, int scale, int width, int decimals) {
-  if (scale != decimals) {
-    double value = static_cast<double>(digits);
-    for (int i = 0; i < scale; ++i) value /= 10.0;
-    line += listed_decimal(value, width, decimals);
-    return;
+namespace {
+
+// "00" to "99": two digits a division.
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
   }
-  // Written backwards: the decimals, the point, the whole part, the sign.
-  char text[48];
-  char* at = text + sizeof text;
-  unsigned long long rest = digits < 0 ? 0ULL - static_cast<unsigned long long>(digits) : digits;
-  for (int i = 0; i < decimals; ++i, rest /= 10) *--at = static_cast<char>('0' + rest % 10);
-  if (decimals > 0) *--at = '.';
-  do {
-    *--at = static_cast<char>('0' + rest % 10);
+  return pairs;
+}();
+
+// The last `count` digits of `rest`, written backwards before `end`.
+char* put_digits_before(char* end, unsigned long long& rest, int count) {
+  for (; count >= 2; count -= 2, rest /= 100) {
+    const auto pair = static_cast<std::size_t>(rest % 100) * 2;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+  }
+  if (count == 1) {
+    *--end = static_cast<char>('0' + rest % 10);
     rest /= 10;
-  } while (rest != 0);
-  if (digits < 0) *--at = '-';
-  const auto length = static_cast<int>(text + sizeof text - at);
-  if (length < width) line.append(static_cast<std::size_t>(width - length), ' ');
-  line.append(at, static_cast<std::size_t>(length));
+  }
+  return end;
+}
+
+int digit_count(unsigned long long n) {
+  int count = 1;
+  for (; n >= 100; n /= 100) count += 2;
+  return n >= 10 ? count + 1 : count;
+}
+
+}  // namespace
+
+char* put_listed_digits(char* at, long long digits, int width, int decimals) {
+  static constexpr unsigned long long kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                                 1000000000, 10000000000, 100000000000, 1000000000000};
+  decimals = std::clamp(decimals, 0, static_cast<int>(std::size(kPowersOfTen)) - 1);  // the layouts' 7 and 8
+  const bool negative = digits < 0;
+  const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(digits) : digits;
+  const unsigned long long unit = kPowersOfTen[decimals];
+  unsigned long long whole = magnitude / unit;
+  unsigned long long fraction = magnitude % unit;
+  const int whole_digits = digit_count(whole);
+  const int length = negative + whole_digits + (decimals > 0 ? decimals + 1 : 0);
+  for (int i = length; i < width; ++i) *at++ = ' ';
+  // Written backwards from the end: the decimals, the point, the whole part.
+  char* const end = at + length;
+  char* first = put_digits_before(end, fraction, decimals);
+  if (decimals > 0) *--first = '.';
+  first = put_digits_before(first, whole, whole_digits);
+  if (negative) *--first = '-';
+  return end;
 }
 
 }  // namespace tamrel
