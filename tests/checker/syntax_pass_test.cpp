@@ -1,7 +1,7 @@
 // What the syntax pass leaves for the cross-checks: the stations that the
 // observations name, their tallies within observation sets, and the usage
 // marks of auxiliary stations (with error 405).  The column rules themselves
-// are shown end to end (tests/e2e/corvelin/obs_*).
+// are shown end to end (tests/e2e/corvelin/obs-*).
 
 #include <gtest/gtest.h>
 
