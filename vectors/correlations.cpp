@@ -81,7 +81,7 @@ void write_listing(GfilePass& pass, const MatrixLayout& layout) {
   };
   const ListingParts parts{pass.group.listing_code + " ", " " + pass.group.code + "\n"};
   constexpr std::size_t kBlock = 64 * 1024;
-  const auto block = std::make_unique<char[]>(kBlock + kListingRoom);
+  const auto block = std::make_unique_for_overwrite<char[]>(kBlock + kListingRoom);
   char* at = block.get();
   for (const StoredValue& v : pass.set.store) {
     at = put_listing_record(at, parts, layout, text_of(v.low), text_of(v.high), v);
