@@ -92,22 +92,18 @@ int digit_count(unsigned long long n) {
 }  // namespace
 
 char* put_listed_digits(char* at, long long digits, int width, int decimals) {
-  static constexpr unsigned long long kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
-                                                 1000000000, 10000000000, 100000000000, 1000000000000};
-  decimals = std::clamp(decimals, 0, static_cast<int>(std::size(kPowersOfTen)) - 1);  // the layouts' 7 and 8
+  decimals = std::clamp(decimals, 0, 12);  // the layouts' 7 and 8
   const bool negative = digits < 0;
-  const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(digits) : digits;
-  const unsigned long long unit = kPowersOfTen[decimals];
-  unsigned long long whole = magnitude / unit;
-  unsigned long long fraction = magnitude % unit;
-  const int whole_digits = digit_count(whole);
+  unsigned long long rest = negative ? 0ULL - static_cast<unsigned long long>(digits) : digits;
+  const int whole_digits = std::max(1, digit_count(rest) - decimals);
   const int length = negative + whole_digits + (decimals > 0 ? decimals + 1 : 0);
   for (int i = length; i < width; ++i) *at++ = ' ';
-  // Written backwards from the end: the decimals, the point, the whole part.
+  // Written backwards from the end: the decimals, the point, the whole part;
+  // what is left of the digits after the decimals is the whole part.
   char* const end = at + length;
-  char* first = put_digits_before(end, fraction, decimals);
+  char* first = put_digits_before(end, rest, decimals);
   if (decimals > 0) *--first = '.';
-  first = put_digits_before(first, whole, whole_digits);
+  first = put_digits_before(first, rest, whole_digits);
   if (negative) *--first = '-';
   return end;
 }
