@@ -83,29 +83,28 @@ char* put_digits_before(char* end, unsigned long long& rest, int count) {
   return end;
 }
 
-int digit_count(unsigned long long n) {
-  int count = 1;
-  for (; n >= 100; n /= 100) count += 2;
-  return n >= 10 ? count + 1 : count;
-}
-
 }  // namespace
 
 char* put_listed_digits(char* at, long long digits, int width, int decimals) {
   decimals = std::clamp(decimals, 0, 12);  // the layouts' 7 and 8
-  const bool negative = digits < 0;
-  unsigned long long rest = negative ? 0ULL - static_cast<unsigned long long>(digits) : digits;
-  const int whole_digits = std::max(1, digit_count(rest) - decimals);
-  const int length = negative + whole_digits + (decimals > 0 ? decimals + 1 : 0);
-  for (int i = length; i < width; ++i) *at++ = ' ';
-  // Written backwards from the end: the decimals, the point, the whole part;
-  // what is left of the digits after the decimals is the whole part.
-  char* const end = at + length;
+  unsigned long long rest = digits < 0 ? 0ULL - static_cast<unsigned long long>(digits) : digits;
+  // Written backwards: the decimals, the point, then what is left of the
+  // digits as the whole part, the sign; then set right in the width.
+  char text[kListedDigitsRoom];
+  char* const end = text + sizeof text;
   char* first = put_digits_before(end, rest, decimals);
   if (decimals > 0) *--first = '.';
-  first = put_digits_before(first, rest, whole_digits);
-  if (negative) *--first = '-';
-  return end;
+  do {
+    first = put_digits_before(first, rest, rest >= 10 ? 2 : 1);
+  } while (rest != 0);
+  if (digits < 0) *--first = '-';
+  const auto length = static_cast<int>(end - first);
+  if (length < width) {
+    std::memset(at, ' ', static_cast<std::size_t>(width - length));
+    at += width - length;
+  }
+  std::memcpy(at, first, static_cast<std::size_t>(length));
+  return at + length;
 }
 
 }  // namespace tamrel
