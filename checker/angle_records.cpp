@@ -1,8 +1,7 @@
 // *30* angle records and their *32* continuations: standpoint in cc 11-14,
 // the two observed stations in cc 51-54 and 72-75.
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -62,9 +61,13 @@ constexpr Rule kAngleContinuation[] = {
     one_of(80, kVrzn, 91),
 };
 
+constexpr RecordRules kAngleTables[] = {
+    {30, {"angle", kAngle}},
+    {32, {"angle continuation", kAngleContinuation}},
+};
+
 }  // namespace
 
-void angle_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kAngle); }
-void angle_continuation(Checker& ck, const Record& rec) { apply_rules(ck, rec, kAngleContinuation); }
+const std::span<const RecordRules> kAngleRecordRules{kAngleTables};
 
 }  // namespace corvelin

@@ -54,7 +54,17 @@ struct PositionIndex {
   std::unordered_map<std::string, std::vector<int>> elevation_records;            // *83* by SSN
 };
 
-// The structure pass's own state (structure.cpp).
+// One end of the project span as the *12* rows read it.  A part that could
+// not be read counts as 0.
+struct ProjectDate {
+  int century = 0;
+  int year = 0;
+  bool faulty = false;
+  int value() const { return century * 100 + year; }
+};
+
+// The structure pass's own state (structure.cpp, and the project records'
+// rows for the *12* dates).
 struct StructurePassState {
   enum class Deck { before_header, in_deck, after_trailer };
   Deck deck = Deck::before_header;
@@ -70,6 +80,10 @@ struct StructurePassState {
   // The direction (cc 11-16, 51-54, 64-72) of every stored *20*, also of one
   // stored without its key after 323: a *22* repeating any of them is dropped.
   std::unordered_set<std::string> stored_directions;
+  // The latest *12*'s dates, and whether its span is in order (547, 548).
+  ProjectDate project_begin;
+  ProjectDate project_end;
+  bool project_span_in_order = false;
 };
 
 // The syntax pass's own state (syntax_pass.cpp, the observation rules and

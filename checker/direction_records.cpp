@@ -1,7 +1,6 @@
 // *20* direction records and their *22* continuations.
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -54,9 +53,13 @@ constexpr Rule kDirectionContinuation[] = {
     numeric(77, 80, 2, 613).optional(),
 };
 
+constexpr RecordRules kDirectionTables[] = {
+    {20, {"direction", kDirection}},
+    {22, {"direction continuation", kDirectionContinuation}},
+};
+
 }  // namespace
 
-void direction_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDirection); }
-void direction_continuation(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDirectionContinuation); }
+const std::span<const RecordRules> kDirectionRecordRules{kDirectionTables};
 
 }  // namespace corvelin

@@ -1,7 +1,6 @@
 // *50*-*54* distance records: standpoint in cc 11-14, forepoint in cc 46-49.
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -139,12 +138,16 @@ constexpr Rule kDistance54[] = {
     numeric(78, 80, 2, 651).optional(),
 };
 
+constexpr RecordRules kDistanceTables[] = {
+    {50, {"distance", kDistance50}},
+    {51, {"distance", kDistance51}},
+    {52, {"distance", kDistance52}},
+    {53, {"distance", kDistance53}},
+    {54, {"distance", kDistance54}},
+};
+
 }  // namespace
 
-void distance_record_50(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDistance50); }
-void distance_record_51(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDistance51); }
-void distance_record_52(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDistance52); }
-void distance_record_53(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDistance53); }
-void distance_record_54(Checker& ck, const Record& rec) { apply_rules(ck, rec, kDistance54); }
+const std::span<const RecordRules> kDistanceRecordRules{kDistanceTables};
 
 }  // namespace corvelin

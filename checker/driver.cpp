@@ -3,6 +3,7 @@
 #include "checker/error_report.hpp"
 #include "checker/record_checks.hpp"
 #include "checker/structure.hpp"
+#include "common/dialogue.hpp"
 
 namespace corvelin {
 
@@ -15,10 +16,8 @@ void dialogue(Checker& ck, orv::Console& console) {
   console.line(" Welcome to program corvelin v 1.5.1");
   console.line(" check new format orvantine obs data set (4 digit ssns)");
   console.line("");
-  console.line(" Enter the orvantine observation file name - ");
-  ck.input_name = orv::file_name_from_answer(console.read_line());
-  console.line(" Enter program output file name -  ");
-  ck.report_name = orv::file_name_from_answer(console.read_line());
+  ck.input_name = orv::ask_file_name(console, " Enter the orvantine observation file name - ", orv::kNameNotEchoed);
+  ck.report_name = orv::ask_file_name(console, " Enter program output file name -  ", orv::kNameNotEchoed);
 }
 
 // Opens the six files in order.  A failure deletes the report, if it was

@@ -1,5 +1,8 @@
 #include "checker/observation_rules.hpp"
 
+#include <algorithm>
+
+#include "checker/builtin_tables.hpp"
 #include "checker/tallies.hpp"
 
 namespace corvelin {
@@ -10,7 +13,7 @@ constexpr std::string_view kBlankStation = "    ";
 
 std::string_view ssn_at(const Record& rec, int first) { return cols(rec, first, first + 3); }
 
-bool holds(Predicate p, const Checker& ck, const Record& rec) { return p != nullptr && p(ck, rec); }
+bool holds(const Condition* c, const Checker& ck, const Record& rec) { return c != nullptr && c->holds(ck, rec); }
 
 // The station when it is an auxiliary station whose reference is `reference`.
 Station* auxiliary_of(Checker& ck, std::string_view ssn, std::string_view reference) {
@@ -98,6 +101,35 @@ void code(Checker& ck, const Record& rec, std::string_view field, const Rule& r,
   else if (!in_table && !holds(r.code_exemption, ck, rec)) raise(ck, r.second, rec);
 }
 
+// A zone: given, without a blank, four digits, and a code of the zone table
+// or a number up to 59.
+void zone(Checker& ck, const Record& rec, std::string_view field, int base) {
+  const auto number = digits_value(field);
+  if (is_blank(field)) raise(ck, base, rec);
+  else if (has_blank(field)) raise(ck, base + 1, rec);
+  else if (!is_digits(field)) raise(ck, base + 2, rec);
+  else if (!is_zone_code(field) && !(number && *number <= 59)) raise(ck, base + 3, rec);
+}
+
+// Enters a code; true when it was there already.  A code beyond the table's
+// capacity ends the run.
+bool entered_before(Checker& ck, CodeTable which, std::string_view code) {
+  const bool instruments = which == CodeTable::kInstruments;
+  std::vector<std::string>& table = instruments ? ck.instrument_codes : ck.antenna_codes;
+  if (std::find(table.begin(), table.end(), code) != table.end()) return true;
+  if (table.size() >= (instruments ? kCapacities.instrument_codes : kCapacities.antenna_codes)) {
+    raise(ck, instruments ? 533 : 540, orv::make_card(""));
+    fatal_termination(ck);
+  }
+  table.emplace_back(code);
+  return false;
+}
+
+void new_code(Checker& ck, const Record& rec, std::string_view field, const Rule& r) {
+  if (r.error != 0 && !is_digits(field)) raise(ck, r.error, rec);
+  else if (entered_before(ck, r.codes, field)) raise(ck, r.second, rec);
+}
+
 void test(Checker& ck, const Record& rec, const Rule& r) {
   const std::string_view field = r.first == 0 ? std::string_view() : cols(rec, r.first, r.last);
   switch (r.test) {
@@ -116,6 +148,9 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
         if (r.set.find(field[k]) == std::string_view::npos) raise(ck, r.error + static_cast<int>(k), rec);
       }
       break;
+    case Test::kCodeOf:
+      if (!orv::is_listed_code(field, r.set)) raise(ck, r.error, rec);
+      break;
     case Test::kBlankOrCapitals:
       if (!all_in(field, kBlankCapitals)) raise(ck, r.error, rec);
       break;
@@ -133,6 +168,8 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
         if (!holds(r.blank_exemption, ck, rec)) raise(ck, r.error, rec);
       } else if (!reads_numeric(field, r.decimals)) {
         raise(ck, r.second, rec);
+      } else if (r.third != 0 && is_blank(field.substr(field.size() - static_cast<std::size_t>(r.decimals)))) {
+        raise(ck, r.third, rec);
       }
       break;
     case Test::kDate:
@@ -154,14 +191,35 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
     case Test::kVerticalAngle:
       vertical_angle(ck, rec, field, r);
       break;
+    case Test::kLatitude:
+      raise_all(ck, latitude_errors(field, r.error), rec);
+      break;
+    case Test::kLongitude:
+      raise_all(ck, longitude_errors(field, r.error), rec);
+      break;
+    case Test::kStationName:
+      if (const int error = station_name_error(field, r.error); error != 0) raise(ck, error, rec);
+      break;
     case Test::kInstrumentCode:
       code(ck, rec, field, r, ck.is_instrument_code(field));
       break;
     case Test::kAntennaCode:
       code(ck, rec, field, r, ck.is_antenna_code(field));
       break;
+    case Test::kNewCode:
+      new_code(ck, rec, field, r);
+      break;
     case Test::kAgencyCode:
       if (!ck.agencies || !ck.agencies->contains(field)) raise(ck, r.error, rec);
+      break;
+    case Test::kStateCode:
+      if (!is_state_code(field)) raise(ck, r.error, rec);
+      break;
+    case Test::kOrderClassCode:
+      if (!is_order_class_code(field)) raise(ck, r.error, rec);
+      break;
+    case Test::kZone:
+      zone(ck, rec, field, r.error);
       break;
     case Test::kDiffer:
       if (field == cols(rec, r.other, r.other + r.last - r.first)) raise(ck, r.error, rec);
@@ -171,6 +229,10 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
       break;
     case Test::kSetStandpoint:
       if (field != ck.syntax.observation_set.standpoint()) raise(ck, r.error, rec);
+      break;
+    case Test::kKnownStation:
+      if (!is_digits(field)) raise(ck, r.error, rec);
+      else if (ck.stations.find(field) == 0) raise(ck, r.second, rec);
       break;
     case Test::kParentColumns:
       if (!is_digits(field)) raise(ck, r.error, rec);
@@ -195,21 +257,9 @@ void test(Checker& ck, const Record& rec, const Rule& r) {
 
 }  // namespace
 
-bool idb_in_30(const Checker&, const Record& rec) { return cols(rec, 30, 32) == "IDB"; }
-bool idb_in_20(const Checker&, const Record& rec) { return cols(rec, 20, 22) == "IDB"; }
-bool idb_in_25(const Checker&, const Record& rec) { return cols(rec, 25, 27) == "IDB"; }
-bool a_in_20_or_idb_in_30(const Checker& ck, const Record& rec) {
-  return col(rec, 20) == 'A' || idb_in_30(ck, rec);
-}
-bool cbl_deck(const Checker& ck, const Record&) { return ck.cbl_deck(); }
-bool s_in_73(const Checker&, const Record& rec) { return col(rec, 73) == 'S'; }
-bool g_in_73(const Checker&, const Record& rec) { return col(rec, 73) == 'G'; }
-bool g_in_74(const Checker&, const Record& rec) { return col(rec, 74) == 'G'; }
-bool antenna_records_counted(const Checker& ck, const Record&) { return ck.count(71) != 0 || ck.count(72) != 0; }
-
 void apply_rules(Checker& ck, const Record& rec, std::span<const Rule> rules) {
   for (const Rule& r : rules) {
-    if (r.condition != nullptr && !r.condition(ck, rec)) continue;
+    if (r.condition != nullptr && !r.condition->holds(ck, rec)) continue;
     if (holds(r.exemption, ck, rec)) continue;
     if (r.skip_blank && is_blank(cols(rec, r.first, r.last))) continue;
     test(ck, rec, r);

@@ -1,7 +1,6 @@
 // The 25-series: *25* occupation records and their *27* and *28* records.
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -16,6 +15,8 @@ void columns_31_to_33(Checker& ck, const Record& rec) {
   if (!all_in(cols(rec, 32, 33), kDigitsOrBlank) || blank_33_alone) raise(ck, 371, rec);
 }
 
+constexpr int k371[] = {371};
+
 constexpr Rule kOccupation[] = {
     station(11, 400),
     occupation_update(),
@@ -23,7 +24,7 @@ constexpr Rule kOccupation[] = {
     not_blank(15, 15, 370),
     blank_or_capitals(25, 27, 597),
     instrument(28, 30, 476, 477).any_code_when(idb_in_25),
-    custom(columns_31_to_33),
+    custom(31, 33, columns_31_to_33, k371, "cc 32-33 digits or blanks, cc 33 blank only with cc 31 blank"),
     antenna(33, 35, 478, 479).any_code_when(idb_in_25).when(antenna_records_counted),
 };
 
@@ -46,14 +47,18 @@ constexpr Rule kOccupation28[] = {
 };
 
 // The project record asks for the *28* tests in its column 79.
-bool project_tests_28(const Checker& ck) { return ck.project.size() >= 79 && col(ck.project, 79) == '1'; }
+constexpr Condition project_asks_for_28{
+    [](const Checker& ck, const Record&) { return ck.project.size() >= 79 && col(ck.project, 79) == '1'; },
+    "the *12* holds 1 in cc 79"};
+
+constexpr RecordRules kOccupationTables[] = {
+    {25, {"occupation", kOccupation}},
+    {27, {"occupation session", kOccupation27}},
+    {28, {"occupation equipment", kOccupation28, &project_asks_for_28}},
+};
 
 }  // namespace
 
-void occupation_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kOccupation); }
-void occupation_record_27(Checker& ck, const Record& rec) { apply_rules(ck, rec, kOccupation27); }
-void occupation_record_28(Checker& ck, const Record& rec) {
-  if (project_tests_28(ck)) apply_rules(ck, rec, kOccupation28);
-}
+const std::span<const RecordRules> kOccupationRecordRules{kOccupationTables};
 
 }  // namespace corvelin

@@ -1,6 +1,9 @@
-#include "checker/builtin_tables.hpp"
-#include "checker/record_checks.hpp"
-#include "checker/record_fields.hpp"
+// The position records: *80* geographic positions, *81* plane coordinates
+// and *82* auxiliary stations (structure pass), and their annexes *83*-*86*
+// (syntax pass).
+
+#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -9,166 +12,148 @@ namespace {
 constexpr std::string_view kGeographicElevationTypes = "ABCDFGHJKLMPRTV";  // *80*
 constexpr std::string_view kPlaneElevationTypes = "BLRVPMAGTJK";           // *81*
 
-bool one_of_chars(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
-
-void ssn_and_name(FieldTests& t, int name_base) {
-  t.digits(11, 14, 222);
-  t.expect_zero(station_name_error(t.at(15, 44), name_base));
-}
-
-// *80* cc 45-69
-void geographic_position(FieldTests& t) {
-  t.expect_none(latitude_errors(t.at(45, 55), 227));
-  t.one_of(56, 56, {"N", "S"}, 235);
-  t.expect_none(longitude_errors(t.at(57, 68), 236));
-  t.one_of(69, 69, {"E", "W"}, 244);
-}
-
-bool zone_code(std::string_view zone) {
-  const auto number = digits_value(zone);
-  return is_zone_code(zone) || (number && *number <= 59);
-}
-
-// *81* cc 45-69
-void plane_coordinates(FieldTests& t) {
-  if (t.not_blank(45, 55, 254)) t.numeric(45, 55, 3, 256);
-  if (t.not_blank(56, 65, 257)) t.numeric(56, 65, 3, 259);
-  if (t.not_blank(66, 69, 260) && t.expect(!has_blank(t.at(66, 69)), 261) && t.digits(66, 69, 262)) {
-    t.expect(zone_code(t.at(66, 69)), 263);
-  }
-}
-
 // Order and class 47 may leave the elevation and its type blank.
-bool elevation_may_be_blank(const FieldTests& t) { return t.at(79, 80) == "47"; }
+constexpr Condition order_and_class_47{[](const Checker&, const Record& rec) { return cols(rec, 79, 80) == "47"; },
+                                       "cc 79-80 hold 47"};
+constexpr Condition elevation_given{[](const Checker&, const Record& rec) { return !is_blank(cols(rec, 70, 75)); },
+                                    "cc 70-75 are not blank"};
+// A CBL deck's *80* gives no more than the station and its position.
+constexpr Condition elevation_given_outside_cbl{
+    [](const Checker& ck, const Record& rec) { return !ck.cbl_deck() && !is_blank(cols(rec, 70, 75)); },
+    "cc 70-75 are not blank and the header's cc 15-18 do not hold \"CBL \""};
 
-// cc 70-75
-void elevation(FieldTests& t, int code) {
-  if (t.is_blank_at(70, 75)) {
-    if (code == 81) t.expect(elevation_may_be_blank(t), 247);
-    return;
-  }
-  if (!t.numeric(70, 75, 2, 249)) return;
-  const char type = t.at(76);
-  if ((type == 'B' || type == 'L') && t.at(75) == ' ') t.expect(false, 637);
-  if (type == 'R' && t.at(74) == ' ') t.expect(false, 638);
+// An elevation that reads gives the decimals its type asks for.
+void elevation_decimals(Checker& ck, const Record& rec) {
+  if (is_blank(cols(rec, 70, 75)) || !reads_numeric(cols(rec, 70, 75), 2)) return;
+  const char type = col(rec, 76);
+  if ((type == 'B' || type == 'L') && col(rec, 75) == ' ') raise(ck, 637, rec);
+  if (type == 'R' && col(rec, 74) == ' ') raise(ck, 638, rec);
+}
+constexpr int kElevationDecimalMessages[] = {637, 638};
+constexpr Rule elevation_decimals_rule() {
+  return custom(74, 76, elevation_decimals, kElevationDecimalMessages,
+                "when cc 70-75 read: cc 75 given for type B or L, cc 74 for type R");
 }
 
-// cc 76
-void elevation_type(FieldTests& t, std::string_view types) {
-  if (t.is_blank_at(76, 76)) {
-    t.expect(elevation_may_be_blank(t), 363);
-  } else {
-    t.expect(one_of_chars(t.at(76), types), 250);
-  }
-}
+constexpr Rule kGeographicPosition[] = {
+    digits(11, 14, 222),
+    station_name(15, 44, 224),
+    latitude(45, 55, 227),
+    one_of(56, "NS", 235),
+    longitude(57, 68, 236),
+    one_of(69, "EW", 244),
+    state_code(77, 78, 251).unless(cbl_deck),
+    numeric(70, 75, 2, 249).optional().unless(cbl_deck),
+    elevation_decimals_rule().unless(cbl_deck),
+    not_blank(76, 76, 363).when(elevation_given_outside_cbl).unless(order_and_class_47),
+    one_of(76, kGeographicElevationTypes, 250).optional().when(elevation_given).unless(cbl_deck),
+    order_and_class(79, 80, 636).unless(cbl_deck),
+};
 
-void state_code(FieldTests& t) { t.expect(is_state_code(t.at(77, 78)), 251); }
-void order_and_class(FieldTests& t) { t.expect(is_order_class_code(t.at(79, 80)), 636); }
+constexpr Rule kPlanePosition[] = {
+    digits(11, 14, 222),
+    station_name(15, 44, 224),
+    filled_numeric(45, 55, 3, 254, 256),
+    filled_numeric(56, 65, 3, 257, 259),
+    zone(66, 69, 260),
+    not_blank(70, 75, 247).unless(order_and_class_47),
+    numeric(70, 75, 2, 249).optional(),
+    elevation_decimals_rule(),
+    not_blank(76, 76, 363).unless(order_and_class_47),
+    one_of(76, kPlaneElevationTypes, 250).optional(),
+    state_code(77, 78, 251),
+    order_and_class(79, 80, 636),
+};
 
-void geographic_position_record(Checker& ck, FieldTests& t) {
-  ssn_and_name(t, 224);
-  geographic_position(t);
-  if (ck.cbl_deck()) return;
-  state_code(t);
-  elevation(t, 80);
-  if (!t.is_blank_at(70, 75)) elevation_type(t, kGeographicElevationTypes);
-  order_and_class(t);
-}
+constexpr Rule kAuxiliaryStation[] = {
+    digits(11, 14, 222),
+    station_name(15, 44, 267),
+    blank(45, 50, 639),
+    digits(51, 54, 223),
+    blank(55, 80, 652),
+};
 
-void plane_position_record(FieldTests& t) {
-  ssn_and_name(t, 224);
-  plane_coordinates(t);
-  elevation(t, 81);
-  elevation_type(t, kPlaneElevationTypes);
-  state_code(t);
-  order_and_class(t);
-}
+// The annexes name a station that must be in the table already (440 or 364).
+constexpr Rule kElevation83[] = {
+    digits(11, 14, 222),
+    station(11, 440),
+    station_name(15, 44, 358),
+    filled_numeric(51, 57, 3, 272, 274).decimals_given(275),
+    numeric(64, 66, 2, 642).optional(),
+    digits(67, 69, 641).optional(),
+    numeric(70, 76, 3, 278).optional(),
+    numeric(77, 80, 3, 643).optional(),
+};
 
-void auxiliary_station_record(FieldTests& t) {
-  ssn_and_name(t, 267);
-  t.blank(45, 50, 639);
-  t.digits(51, 54, 223);
-  t.blank(55, 80, 652);
-}
+constexpr Rule kGeoidHeight84[] = {
+    known_station(11, 222, 364),
+    filled_numeric(70, 75, 2, 281, 283),
+    numeric(76, 80, 2, 643).optional(),
+};
 
-// The station is entered when new; true when it was in the table already.
-bool entered_before(Checker& ck, std::string_view ssn) { return enter_station(ck, ssn, kObserved, "    ").existed; }
+constexpr Rule kDeflection85[] = {
+    known_station(11, 222, 364),
+    filled_numeric(63, 67, 2, 286, 288),
+    one_of(68, "NS", 289),
+    numeric(69, 71, 2, 645).optional(),
+    filled_numeric(72, 76, 2, 290, 292),
+    one_of(77, "EW", 293),
+    numeric(78, 80, 2, 646).optional(),
+};
 
-void record_83(Checker& ck, FieldTests& t) {
-  t.digits(11, 14, 222);
-  t.expect(entered_before(ck, t.at(11, 14)), 440);
-  t.expect_zero(station_name_error(t.at(15, 44), 358));
-  if (t.not_blank(51, 57, 272) && t.numeric(51, 57, 3, 274)) t.not_blank(55, 57, 275);
-  t.optional(64, 66) || t.numeric(64, 66, 2, 642);
-  t.optional(67, 69) || t.digits(67, 69, 641);
-  t.optional(70, 76) || t.numeric(70, 76, 3, 278);
-  t.optional(77, 80) || t.numeric(77, 80, 3, 643);
-}
+constexpr Condition filled_17_to_29{[](const Checker&, const Record& rec) { return !is_blank(cols(rec, 17, 29)); },
+                                    "cc 17-29 are not blank"};
+constexpr Condition filled_36_to_43{[](const Checker&, const Record& rec) { return !is_blank(cols(rec, 36, 43)); },
+                                    "cc 36-43 are not blank"};
+constexpr Condition filled_46_to_56{[](const Checker&, const Record& rec) { return !is_blank(cols(rec, 46, 56)); },
+                                    "cc 46-56 are not blank"};
 
-void station_in_table(Checker& ck, FieldTests& t) {
-  if (t.digits(11, 14, 222)) t.expect(ck.stations.find(t.at(11, 14)) != 0, 364);
-}
+// *86*: an orthometric height with its code, order, flag and datum; a geoid
+// height with its code; an optional ellipsoid height group.
+constexpr Rule kOrthometricHeight86[] = {
+    digits(11, 14, 222),
+    station(11, 440),
+    blank(15, 16, 452),
+    not_blank(17, 29, 457),
+    filled_numeric(17, 23, 3, 453, 454).decimals_given(455).when(filled_17_to_29),
+    one_of(24, "ABCHLFTRVPMGDJK", 456).when(filled_17_to_29),
+    code_of(25, 26, "101112202122" "3 " "  ", 458).when(filled_17_to_29),
+    one_of(27, "YN", 459).when(filled_17_to_29),
+    code_of(28, 29, "2988558500", 460).when(filled_17_to_29),
+    agency(30, 35, 461).optional(),
+    not_blank(36, 43, 462),
+    filled_numeric(36, 42, 3, 463, 464).decimals_given(465).when(filled_36_to_43),
+    one_of(43, "BCDEFGHJPQTU", 466).when(filled_36_to_43),
+    blank(44, 45, 467),
+    numeric(46, 52, 3, 468).optional().when(filled_46_to_56),
+    one_of(53, "ABCDE", 469).when(filled_46_to_56),
+    code_of(54, 55, "11122122313241425152", 470).when(filled_46_to_56),
+    one_of(56, "ABCZ", 471).when(filled_46_to_56),
+};
 
-void record_84(Checker& ck, FieldTests& t) {
-  station_in_table(ck, t);
-  if (t.not_blank(70, 75, 281)) t.numeric(70, 75, 2, 283);
-  t.optional(76, 80) || t.numeric(76, 80, 2, 643);
-}
-
-void record_85(Checker& ck, FieldTests& t) {
-  station_in_table(ck, t);
-  if (t.not_blank(63, 67, 286)) t.numeric(63, 67, 2, 288);
-  t.one_of(68, 68, {"N", "S"}, 289);
-  t.optional(69, 71) || t.numeric(69, 71, 2, 645);
-  if (t.not_blank(72, 76, 290)) t.numeric(72, 76, 2, 292);
-  t.one_of(77, 77, {"E", "W"}, 293);
-  t.optional(78, 80) || t.numeric(78, 80, 2, 646);
-}
-
-// *86*: a height, the order and datum it belongs to, a second height and
-// an optional group about how it was found.
-void orthometric_height_record(Checker& ck, FieldTests& t) {
-  t.digits(11, 14, 222);
-  t.expect(entered_before(ck, t.at(11, 14)), 440);
-  t.blank(15, 16, 452);
-  if (t.not_blank(17, 29, 457)) {
-    if (t.not_blank(17, 23, 453) && t.numeric(17, 23, 3, 454)) t.not_blank(21, 23, 455);
-    t.expect(one_of_chars(t.at(24), "ABCHLFTRVPMGDJK"), 456);
-    t.one_of(25, 26, {"10", "11", "12", "20", "21", "22", "3 ", "  "}, 458);
-    t.one_of(27, 27, {"Y", "N"}, 459);
-    t.one_of(28, 29, {"29", "88", "55", "85", "00"}, 460);
-  }
-  t.optional(30, 35) || t.expect(ck.agencies && ck.agencies->contains(t.at(30, 35)), 461);
-  if (t.not_blank(36, 43, 462)) {
-    if (t.not_blank(36, 42, 463) && t.numeric(36, 42, 3, 464)) t.not_blank(40, 42, 465);
-    t.expect(one_of_chars(t.at(43), "BCDEFGHJPQTU"), 466);
-  }
-  t.blank(44, 45, 467);
-  if (!t.is_blank_at(46, 56)) {
-    t.optional(46, 52) || t.numeric(46, 52, 3, 468);
-    t.expect(one_of_chars(t.at(53), "ABCDE"), 469);
-    t.one_of(54, 55, {"11", "12", "21", "22", "31", "32", "41", "42", "51", "52"}, 470);
-    t.expect(one_of_chars(t.at(56), "ABCZ"), 471);
-  }
-}
+constexpr RecordRules kPositions[] = {
+    {80, {"geographic position", kGeographicPosition}},
+    {81, {"plane coordinates", kPlanePosition}},
+    {82, {"auxiliary station", kAuxiliaryStation}},
+};
+constexpr RecordRules kAnnexes[] = {
+    {83, {"elevation", kElevation83}},
+    {84, {"geoid height", kGeoidHeight84}},
+    {85, {"deflection of the vertical", kDeflection85}},
+    {86, {"orthometric height", kOrthometricHeight86}},
+};
 
 }  // namespace
 
+const std::span<const RecordRules> kPositionRecordRules{kPositions};
+const std::span<const RecordRules> kPositionAnnexRules{kAnnexes};
+
 void check_position_record(Checker& ck, const Record& rec, int code) {
-  FieldTests t(ck, rec);
-  if (code == 80) geographic_position_record(ck, t);
-  else if (code == 81) plane_position_record(t);
-  else auxiliary_station_record(t);
+  apply_record_rules(ck, rec, kPositionRecordRules, code);
 }
 
 void check_position_annex(Checker& ck, const Record& rec, int code) {
-  FieldTests t(ck, rec);
-  switch (code) {
-    case 83: record_83(ck, t); break;
-    case 84: record_84(ck, t); break;
-    case 85: record_85(ck, t); break;
-    case 86: orthometric_height_record(ck, t); break;
-  }
+  apply_record_rules(ck, rec, kPositionAnnexRules, code);
 }
 
 }  // namespace corvelin

@@ -1,18 +1,53 @@
-#include "checker/builtin_tables.hpp"
+// The header and the project records *10*-*13*, in the structure pass.
+
+#include "checker/observation_rules.hpp"
 #include "checker/record_checks.hpp"
-#include "checker/record_fields.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
 namespace {
 
-// One end of the project span.  A part that could not be read counts as 0.
-struct ProjectDate {
-  int century = 0;
-  int year = 0;
-  bool faulty = false;
-  int value() const { return century * 100 + year; }
+// --- header -------------------------------------------------------------------
+
+void deck_code(Checker& ck, const Record& rec) {
+  const char c8 = col(rec, 8);
+  const char c9 = col(rec, 9);
+  const bool c8_letter = c8 >= 'A' && c8 <= 'Z';
+  if (!c8_letter || !((c9 >= 'A' && c9 <= 'Z') || (c9 >= '0' && c9 <= '9'))) raise(ck, 316, rec);
+}
+constexpr int kDeckCodeMessages[] = {316};
+
+// CCYYMMDD: the century first, then the rest as a date without a range.
+void deck_date(Checker& ck, const Record& rec) {
+  if (is_blank(cols(rec, 73, 80))) {
+    raise(ck, 303, rec);
+    return;
+  }
+  const auto century = cols(rec, 73, 74);
+  if (century != "19" && century != "18" && century != "20") {
+    raise(ck, 312, rec);
+  } else if (const int message = date_error(cols(rec, 75, 80), 303, nullptr); message != 0) {
+    raise(ck, message, rec);
+  }
+}
+constexpr int kDeckDateMessages[] = {303, 304, 305, 306, 307, 308, 309, 310, 311, 312};
+
+constexpr Rule kHeader[] = {
+    custom(8, 9, deck_code, kDeckCodeMessages, "cc 8 a capital letter, cc 9 a capital letter or a digit"),
+    code_of(11, 14, "HZTLGEOM", 300),
+    code_of(15, 18, "OBS CBLOVECT", 301),
+    agency(19, 24, 302),
+    blank(67, 72, 649),
+    custom(73, 80, deck_date, kDeckDateMessages,
+           "the date CCYYMMDD: not blank, century 18, 19 or 20, then YYMMDD a date (month and day may be blank)"),
 };
+
+// --- *10*, *11* -----------------------------------------------------------------
+
+constexpr Rule kProjectText[] = {not_blank(11, 80, 1)};
+
+// --- *12* -----------------------------------------------------------------------
 
 // A blank with non-blanks on both sides of it.
 bool blank_among_non_blanks(std::string_view field) {
@@ -26,73 +61,136 @@ bool in_range(std::optional<long> value, long low, long high) { return value && 
 
 // Year, then century, of a date whose four columns are neither blank nor
 // broken by a blank.
-void century_and_year(FieldTests& t, int first, int blank_year, int bad_year, int bad_century, ProjectDate& date) {
-  const auto year = digits_value(t.at(first + 2, first + 3));
-  if (!t.expect(!has_blank(t.at(first + 2, first + 3)), blank_year) || !t.expect(year.has_value(), bad_year)) {
+void century_and_year(Checker& ck, const Record& rec, int first, int blank_year, int bad_year, int bad_century,
+                      ProjectDate& date) {
+  const auto year_field = cols(rec, first + 2, first + 3);
+  const auto year = digits_value(year_field);
+  if (has_blank(year_field)) {
+    raise(ck, blank_year, rec);
+    date.faulty = true;
+  } else if (!year) {
+    raise(ck, bad_year, rec);
     date.faulty = true;
   } else {
     date.year = static_cast<int>(*year);
   }
-  const auto century = digits_value(t.at(first, first + 1));
+  const auto century = digits_value(cols(rec, first, first + 1));
   if (century) date.century = static_cast<int>(*century);
-  if (!t.expect(in_range(century, 18, 20), bad_century)) date.faulty = true;
+  if (!in_range(century, 18, 20)) {
+    raise(ck, bad_century, rec);
+    date.faulty = true;
+  }
 }
 
-ProjectDate project_begin(FieldTests& t) {
-  ProjectDate date;
-  if (!t.not_blank(11, 14, 2)) {
+void project_begin(Checker& ck, const Record& rec) {
+  ProjectDate& date = ck.structure.project_begin = ProjectDate{};
+  if (is_blank(cols(rec, 11, 14))) {
+    raise(ck, 2, rec);
     date.faulty = true;
-  } else if (blank_among_non_blanks(t.at(11, 14))) {
+  } else if (blank_among_non_blanks(cols(rec, 11, 14))) {
     date.faulty = true;  // no message of its own: the span tests report it
   } else {
-    century_and_year(t, 11, 5, 6, 4, date);
+    century_and_year(ck, rec, 11, 5, 6, 4, date);
   }
-  if (!t.is_blank_at(15, 16) &&
-      !(t.expect(!has_blank(t.at(15, 16)), 8) && t.expect(in_range(digits_value(t.at(15, 16)), 1, 12), 7))) {
+  const auto month = cols(rec, 15, 16);
+  if (is_blank(month)) return;
+  if (has_blank(month)) {
+    raise(ck, 8, rec);
+    date.faulty = true;
+  } else if (!in_range(digits_value(month), 1, 12)) {
+    raise(ck, 7, rec);
     date.faulty = true;
   }
-  return date;
 }
+constexpr int kBeginMessages[] = {2, 4, 5, 6, 7, 8};
 
-ProjectDate project_end(FieldTests& t) {
-  ProjectDate date;
-  if (!t.not_blank(17, 20, 541) || !t.expect(!blank_among_non_blanks(t.at(17, 20)), 542)) {
+void project_end(Checker& ck, const Record& rec) {
+  ProjectDate& date = ck.structure.project_end = ProjectDate{};
+  if (is_blank(cols(rec, 17, 20))) {
+    raise(ck, 541, rec);
+    date.faulty = true;
+  } else if (blank_among_non_blanks(cols(rec, 17, 20))) {
+    raise(ck, 542, rec);
     date.faulty = true;
   } else {
-    century_and_year(t, 17, 543, 544, 545, date);
+    century_and_year(ck, rec, 17, 543, 544, 545, date);
   }
-  if (!t.is_blank_at(21, 22) && !t.expect(in_range(digits_value(t.at(21, 22)), 1, 12), 546)) date.faulty = true;
-  return date;
+  const auto month = cols(rec, 21, 22);
+  if (!is_blank(month) && !in_range(digits_value(month), 1, 12)) {
+    raise(ck, 546, rec);
+    date.faulty = true;
+  }
 }
+constexpr int kEndMessages[] = {541, 542, 543, 544, 545, 546};
+
+// Tested also when a date was faulty, with what could be read of it.
+void project_span(Checker& ck, const Record& rec) {
+  const int begin = ck.structure.project_begin.value();
+  const int end = ck.structure.project_end.value();
+  const bool before = end < begin;
+  const bool too_long = end - begin >= 100;
+  if (before) raise(ck, 547, rec);
+  if (too_long) raise(ck, 548, rec);
+  ck.structure.project_span_in_order = !before && !too_long;
+}
+constexpr int kSpanMessages[] = {547, 548};
+
+constexpr Rule kProject[] = {
+    custom(11, 16, project_begin, kBeginMessages,
+           "begin CCYY not blank, no blank among its digits, year two digits, century 18-20; month MM, "
+           "when given, 01-12 without a blank"),
+    custom(17, 22, project_end, kEndMessages,
+           "end CCYY not blank, no blank among non-blanks, year two digits, century 18-20; month MM, when given, 01-12"),
+    custom(11, 22, project_span, kSpanMessages, "end not before begin, and less than 100 years after it"),
+    blank_or_capitals(23, 64, 601),
+    not_blank(65, 75, 602),
+    one_of(76, "1234", 9),
+    state_code(77, 78, 10),
+    code_of(79, 80, "00102122313240AAA0B0", 11),
+};
+
+// --- *13* -----------------------------------------------------------------------
+
+// Either the inverse flattening or the semi-minor axis, never both.
+constexpr Condition no_flattening{[](const Checker&, const Record& rec) { return is_blank(cols(rec, 61, 70)); },
+                                  "cc 61-70 are blank"};
+
+constexpr Rule kDatum[] = {
+    not_blank(11, 34, 12),
+    not_blank(35, 50, 13),
+    filled_numeric(51, 60, 3, 14, 603),
+    filled_numeric(71, 80, 3, 14, 604).when(no_flattening),
+    blank(71, 80, 14).unless(no_flattening),
+    numeric(61, 70, 7, 605).unless(no_flattening),
+};
+
+constexpr RecordRules kHeaders[] = {{-1, {"header", kHeader}}};
+constexpr RecordRules kProjects[] = {
+    {10, 11, {"project", kProjectText}},
+    {12, {"project span", kProject}},
+    {13, {"datum and ellipsoid", kDatum}},
+};
 
 }  // namespace
 
+const std::span<const RecordRules> kHeaderRecordRules{kHeaders};
+const std::span<const RecordRules> kProjectRecordRules{kProjects};
+
+void check_header_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kHeader); }
+
+void check_project_text(Checker& ck, const Record& rec) { apply_record_rules(ck, rec, kProjectRecordRules, 10); }
+
 void check_project_record(Checker& ck, const Record& rec) {
   ck.date_range = DateRange{};
-  FieldTests t(ck, rec);
-  const ProjectDate begin = project_begin(t);
-  const ProjectDate end = project_end(t);
-  const bool before = !t.expect(end.value() >= begin.value(), 547);
-  const bool too_long = !t.expect(end.value() - begin.value() < 100, 548);
-  t.all_in(23, 64, kBlankCapitals, 601);
-  t.not_blank(65, 75, 602);
-  t.one_of(76, 76, {"1", "2", "3", "4"}, 9);
-  t.expect(is_state_code(t.at(77, 78)), 10);
-  t.one_of(79, 80, {"00", "10", "21", "22", "31", "32", "40", "AA", "A0", "B0"}, 11);
-  if (!begin.faulty && !end.faulty && !before && !too_long) ck.date_range = DateRange{begin.value(), end.value()};
+  apply_record_rules(ck, rec, kProjectRecordRules, 12);
+  const StructurePassState& s = ck.structure;
+  if (!s.project_begin.faulty && !s.project_end.faulty && s.project_span_in_order) {
+    ck.date_range = DateRange{s.project_begin.value(), s.project_end.value()};
+  }
 }
 
 void check_datum_record(Checker& ck, const Record& rec) {
-  FieldTests t(ck, rec);
-  t.not_blank(11, 34, 12);
-  t.not_blank(35, 50, 13);
-  if (t.not_blank(51, 60, 14)) t.numeric(51, 60, 3, 603);
-  if (t.is_blank_at(61, 70)) {
-    if (t.not_blank(71, 80, 14)) t.numeric(71, 80, 3, 604);
-  } else {
-    t.blank(71, 80, 14);
-    t.numeric(61, 70, 7, 605);
-  }
+  apply_record_rules(ck, rec, kProjectRecordRules, 13);
   // The block goes to the report at once, whatever the fields gave.
   ck.report.empty();
   ck.report.line(" Datum" + std::string(19, ' ') + "Ellipsoid" + std::string(7, ' ') + "a" + std::string(9, ' ') + "1/f" +

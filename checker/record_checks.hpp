@@ -13,6 +13,8 @@ namespace corvelin {
 using Record = std::string;  // one card of 80 columns
 
 // Inside the structure pass
+void check_header_record(Checker& ck, const Record& rec);              // the header
+void check_project_text(Checker& ck, const Record& rec);               // *10*, *11*
 void check_project_record(Checker& ck, const Record& rec);             // *12*
 void check_datum_record(Checker& ck, const Record& rec);               // *13*
 void enter_code_table(Checker& ck, const Record& rec, int code);       // *70*-*72*

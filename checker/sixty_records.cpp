@@ -1,7 +1,6 @@
 // The 60-series: *60* and *61*, standpoint in cc 11-14, forepoint in 51-54.
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -50,9 +49,13 @@ constexpr Rule kSixtySecond[] = {
     blank(73, 80, 635),
 };
 
+constexpr RecordRules kSixtyTables[] = {
+    {60, {"astronomic azimuth", kSixtyParent}},
+    {61, {"astronomic azimuth second", kSixtySecond}},
+};
+
 }  // namespace
 
-void sixty_series_parent(Checker& ck, const Record& rec) { apply_rules(ck, rec, kSixtyParent); }
-void sixty_series_second(Checker& ck, const Record& rec) { apply_rules(ck, rec, kSixtySecond); }
+const std::span<const RecordRules> kSixtyRecordRules{kSixtyTables};
 
 }  // namespace corvelin

@@ -1,13 +1,13 @@
 // *90*-*99* records: the stations of the deck, one a record.
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
 namespace {
 
-bool filled_75_to_80(const Checker&, const Record& rec) { return !is_blank(cols(rec, 75, 80)); }
+constexpr Condition filled_75_to_80{[](const Checker&, const Record& rec) { return !is_blank(cols(rec, 75, 80)); },
+                                    "cc 75-80 are not blank"};
 
 constexpr Rule kStationList[] = {
     listed_station(296, 222, 364),
@@ -15,8 +15,12 @@ constexpr Rule kStationList[] = {
     digits(76, 80, 648).when(filled_75_to_80),
 };
 
+constexpr RecordRules kStationListTables[] = {
+    {90, 99, {"station list", kStationList}},
+};
+
 }  // namespace
 
-void station_list_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kStationList); }
+const std::span<const RecordRules> kStationListRules{kStationListTables};
 
 }  // namespace corvelin

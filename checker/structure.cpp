@@ -126,26 +126,7 @@ std::vector<int> same_code_and_ssn(Checker& ck, const Record& rec, Family family
 // ---- Header and trailer ----------------------------------------------------
 
 void header_step(Checker& ck, const Record& rec) {
-  const char c8 = col(rec, 8);
-  const char c9 = col(rec, 9);
-  const bool c8_letter = c8 >= 'A' && c8 <= 'Z';
-  if (!c8_letter || !((c9 >= 'A' && c9 <= 'Z') || (c9 >= '0' && c9 <= '9'))) raise(ck, 316, rec);
-  const auto survey = cols(rec, 11, 14);
-  if (survey != "HZTL" && survey != "GEOM") raise(ck, 300, rec);
-  const auto kind = cols(rec, 15, 18);
-  if (kind != "OBS " && kind != "CBLO" && kind != "VECT") raise(ck, 301, rec);
-  if (!ck.agencies->contains(cols(rec, 19, 24))) raise(ck, 302, rec);
-  if (!is_blank(cols(rec, 67, 72))) raise(ck, 649, rec);
-  if (is_blank(cols(rec, 73, 80))) {
-    raise(ck, 303, rec);
-  } else {
-    const auto century = cols(rec, 73, 74);
-    if (century != "19" && century != "18" && century != "20") {
-      raise(ck, 312, rec);
-    } else if (const int message = date_error(cols(rec, 75, 80), 303, nullptr); message != 0) {
-      raise(ck, message, rec);
-    }
-  }
+  check_header_record(ck, rec);
   ck.header = rec;
   store(ck, rec, Family::kNone, Key::left_out);
 }
@@ -158,43 +139,39 @@ void trailer_step(Checker& ck, const Record& rec) {
 
 // ---- Family rules ------------------------------------------------------------
 
-void project_rule(Checker& ck, const Record& rec, int code) {
-  switch (code) {
-    case 10: {
-      const bool misplaced = ck.counted(10, 90);
-      if (misplaced) structure_fault(ck, 506, rec);
-      if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
-    case 11: {
-      const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
-      if (misplaced) {
-        structure_fault(ck, 507, rec);
-        ck.structure.continuation_expected = false;
-      }
-      if (is_blank(cols(rec, 11, 80))) raise(ck, 1, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
-    case 12: {
-      ck.project = rec;
-      bool misplaced = true;
-      if (ck.count(10) == 0) structure_fault(ck, 507, rec);
-      else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
-      else misplaced = false;
-      check_project_record(ck, rec);
-      if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
-    case 13: {
-      const bool late = ck.counted(20, 90);
-      if (late) structure_fault(ck, 700, rec);
-      check_datum_record(ck, rec);
-      if (!late) store(ck, rec, Family::kNone, Key::left_out);
-      break;
-    }
+// Each project record is checked in any case, and stored only where it stands in place.
+void project_text_rule(Checker& ck, const Record& rec, int) {
+  const bool misplaced = ck.counted(10, 90);
+  if (misplaced) structure_fault(ck, 506, rec);
+  check_project_text(ck, rec);
+  if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
+}
+
+void project_text_continuation_rule(Checker& ck, const Record& rec, int) {
+  const bool misplaced = ck.count(10) == 0 || ck.counted(11, 90);
+  if (misplaced) {
+    structure_fault(ck, 507, rec);
+    ck.structure.continuation_expected = false;
   }
+  check_project_text(ck, rec);
+  if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
+}
+
+void project_span_rule(Checker& ck, const Record& rec, int) {
+  ck.project = rec;
+  bool misplaced = true;
+  if (ck.count(10) == 0) structure_fault(ck, 507, rec);
+  else if (ck.counted(13, 90)) structure_fault(ck, 700, rec);
+  else misplaced = false;
+  check_project_record(ck, rec);
+  if (!misplaced) store(ck, rec, Family::kNone, Key::left_out);
+}
+
+void datum_rule(Checker& ck, const Record& rec, int) {
+  const bool late = ck.counted(20, 90);
+  if (late) structure_fault(ck, 700, rec);
+  check_datum_record(ck, rec);
+  if (!late) store(ck, rec, Family::kNone, Key::left_out);
 }
 
 // A *22*: the general search, then the same direction as a stored *20*.
@@ -322,9 +299,12 @@ void distance_rule(Checker& ck, const Record& rec, int code) {
   else store(ck, rec, Family::k50, Key::entered);
 }
 
+// The exact-duplicate message of each 60-series record.
+constexpr orv::ByCode<int> kSixtyDuplicates[] = {{60, 204}, {61, 214}};
+
 void sixty_rule(Checker& ck, const Record& rec, int code) {
   if (ck.counted(70, 90)) structure_fault(ck, 520, rec);
-  general_duplicate_rule(ck, rec, Family::k60, code == 60 ? 204 : 214);
+  general_duplicate_rule(ck, rec, Family::k60, orv::row_for(kSixtyDuplicates, code)->value);
 }
 
 // A code-table record's family, and its messages for a stored record of the
@@ -430,7 +410,10 @@ void ninety_rule(Checker& ck, const Record& rec) {
 // The family rules by code; any other data record is passed over, uncounted.
 using Step = void (*)(Checker&, const Record&, int code);
 constexpr orv::ByCode<Step> kStructureSteps[] = {
-    {10, 13, project_rule},
+    {10, project_text_rule},
+    {11, project_text_continuation_rule},
+    {12, project_span_rule},
+    {13, datum_rule},
     {20, 22, direction_rule},
     {25, 28, occupation_rule},
     {30, 32, [](Checker& ck, const Record& rec, int code) { series_rule(ck, rec, code, kAngles); }},

@@ -1,4 +1,5 @@
-#include "checker/observation_records.hpp"
+#include "checker/record_checks.hpp"
+#include "checker/rule_tables.hpp"
 #include "checker/tallies.hpp"
 #include "common/record_code.hpp"
 
@@ -14,35 +15,35 @@ enum class Group {
 };
 
 struct ObservationType {
-  void (*check)(Checker&, const Record&);
+  const std::span<const RecordRules>* rules;  // the tables of its kind, by code
   Group group;
   bool starts_set;     // a new standpoint starts a new observation set
   bool names_station;  // its cc 11-14 become the station of the current group
 };
 
 constexpr orv::ByCode<ObservationType> kObservationTypes[] = {
-    //   rules                 group          starts a set  names the station
-    {20, {direction_record, Group::kParent, true, true}},
-    {22, {direction_continuation, Group::kMember, false, false}},
-    {25, {occupation_record, Group::kParent, false, true}},
-    {27, {occupation_record_27, Group::kMember, false, false}},
-    {28, {occupation_record_28, Group::kNone, false, false}},
-    {30, {angle_record, Group::kParent, true, true}},
-    {32, {angle_continuation, Group::kMember, false, false}},
-    {40, {vertical_angle_record, Group::kParent, true, true}},
-    {42, {vertical_angle_continuation, Group::kMember, false, false}},
-    {45, {height_difference_record, Group::kParent, true, true}},
-    {47, {height_difference_record_47, Group::kMember, false, false}},
-    {50, {distance_record_50, Group::kNone, true, false}},
-    {51, {distance_record_51, Group::kNone, true, true}},
+    //   rule tables           group          starts a set  names the station
+    {20, {&kDirectionRecordRules, Group::kParent, true, true}},
+    {22, {&kDirectionRecordRules, Group::kMember, false, false}},
+    {25, {&kOccupationRecordRules, Group::kParent, false, true}},
+    {27, {&kOccupationRecordRules, Group::kMember, false, false}},
+    {28, {&kOccupationRecordRules, Group::kNone, false, false}},
+    {30, {&kAngleRecordRules, Group::kParent, true, true}},
+    {32, {&kAngleRecordRules, Group::kMember, false, false}},
+    {40, {&kVerticalRecordRules, Group::kParent, true, true}},
+    {42, {&kVerticalRecordRules, Group::kMember, false, false}},
+    {45, {&kVerticalRecordRules, Group::kParent, true, true}},
+    {47, {&kVerticalRecordRules, Group::kMember, false, false}},
+    {50, {&kDistanceRecordRules, Group::kNone, true, false}},
+    {51, {&kDistanceRecordRules, Group::kNone, true, true}},
     // Every record that adds forepoints opens a set at a new standpoint: kept
     // in the set of another standpoint, a long run of these distances would
     // fill it and end the run on a sound deck, and tie stations too rarely.
-    {52, {distance_record_52, Group::kNone, true, false}},
-    {53, {distance_record_53, Group::kNone, true, false}},
-    {54, {distance_record_54, Group::kNone, true, false}},
-    {60, {sixty_series_parent, Group::kNone, true, false}},
-    {61, {sixty_series_second, Group::kNone, true, false}},
+    {52, {&kDistanceRecordRules, Group::kNone, true, false}},
+    {53, {&kDistanceRecordRules, Group::kNone, true, false}},
+    {54, {&kDistanceRecordRules, Group::kNone, true, false}},
+    {60, {&kSixtyRecordRules, Group::kNone, true, false}},
+    {61, {&kSixtyRecordRules, Group::kNone, true, false}},
 };
 
 
@@ -79,14 +80,14 @@ void observation_step(Checker& ck, const Record& rec, int code) {
   }
   if (type.names_station) ck.syntax.group.station = std::string(cols(rec, 11, 14));
   if (type.starts_set) start_observation_set(ck, cols(rec, 11, 14));
-  type.check(ck, rec);
+  apply_record_rules(ck, rec, *type.rules, code);
 }
 
 using Step = void (*)(Checker&, const Record&, int code);
 constexpr orv::ByCode<Step> kSyntaxSteps[] = {
     {20, 61, observation_step},
     {83, 86, check_position_annex},
-    {90, 99, [](Checker& ck, const Record& rec, int) { station_list_record(ck, rec); }},
+    {90, 99, [](Checker& ck, const Record& rec, int code) { apply_record_rules(ck, rec, kStationListRules, code); }},
 };
 
 }  // namespace

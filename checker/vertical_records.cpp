@@ -1,8 +1,7 @@
 // The 40-series (vertical angles and zenith distances, *40* and *42*) and the
 // 45-series (height differences, *45* and *47*).
 
-#include "checker/observation_records.hpp"
-#include "checker/observation_rules.hpp"
+#include "checker/rule_tables.hpp"
 
 namespace corvelin {
 
@@ -54,7 +53,8 @@ constexpr Rule kVerticalAngleContinuation[] = {
     numeric(77, 80, 2, 613).optional(),
 };
 
-bool filled_70_to_76(const Checker&, const Record& rec) { return !is_blank(cols(rec, 70, 76)); }
+constexpr Condition filled_70_to_76{[](const Checker&, const Record& rec) { return !is_blank(cols(rec, 70, 76)); },
+                                    "cc 70-76 are not blank"};
 
 constexpr Rule kHeightDifference[] = {
     station(11, 400),
@@ -87,13 +87,15 @@ constexpr Rule kHeightDifference47[] = {
     agency(58, 63, 429).optional(),
 };
 
+constexpr RecordRules kVerticalTables[] = {
+    {40, {"vertical angle", kVerticalAngle}},
+    {42, {"vertical angle continuation", kVerticalAngleContinuation}},
+    {45, {"height difference", kHeightDifference}},
+    {47, {"height difference equipment", kHeightDifference47}},
+};
+
 }  // namespace
 
-void vertical_angle_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kVerticalAngle); }
-void vertical_angle_continuation(Checker& ck, const Record& rec) {
-  apply_rules(ck, rec, kVerticalAngleContinuation);
-}
-void height_difference_record(Checker& ck, const Record& rec) { apply_rules(ck, rec, kHeightDifference); }
-void height_difference_record_47(Checker& ck, const Record& rec) { apply_rules(ck, rec, kHeightDifference47); }
+const std::span<const RecordRules> kVerticalRecordRules{kVerticalTables};
 
 }  // namespace corvelin

@@ -30,6 +30,17 @@ inline char col(std::string_view card, int column) {
   return card[static_cast<std::size_t>(column - 1)];
 }
 
+// The field is one of `codes`, written one after another, each as wide as
+// the field ("101112" holds 10, 11 and 12; a blank is a code only where the
+// codes spell it out).
+inline bool is_listed_code(std::string_view field, std::string_view codes) {
+  if (field.empty()) return false;
+  for (std::size_t at = 0; at + field.size() <= codes.size(); at += field.size()) {
+    if (codes.substr(at, field.size()) == field) return true;
+  }
+  return false;
+}
+
 // Only the blank (0x20) counts as blank; tabs and NULs are characters.
 // Inline: fields are tested by the million.
 inline bool is_blank(std::string_view field) {

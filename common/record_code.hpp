@@ -5,6 +5,7 @@
 // codes and the step that takes them.
 
 #include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -35,31 +36,39 @@ struct ByCode {
   constexpr ByCode(int first_code, int last_code, Value v) : first(first_code), last(last_code), value(v) {}
 };
 
-// The first row that takes the code; null when none does.
-template <class Step, std::size_t N>
-const ByCode<Step>* row_for(const ByCode<Step> (&table)[N], std::optional<int> code) {
+// The first row of a table (an array or a span of rows) that takes the
+// code; null when none does.
+template <class Table>
+auto row_for(const Table& table, std::optional<int> code) -> decltype(&*std::begin(table)) {
   if (!code) return nullptr;
-  for (const ByCode<Step>& row : table) {
+  for (const auto& row : table) {
     if (*code >= row.first && *code <= row.last) return &row;
   }
   return nullptr;
 }
 
 // The step of that row, for tables of functions; null when no row takes the code.
-template <class Step, std::size_t N>
-Step step_for(const ByCode<Step> (&table)[N], std::optional<int> code) {
-  const ByCode<Step>* row = row_for(table, code);
+template <class Table>
+auto step_for(const Table& table, std::optional<int> code) -> decltype(std::begin(table)->value) {
+  const auto* row = row_for(table, code);
   return row != nullptr ? row->value : nullptr;
 }
 
 // The same for the code of a card.
-template <class Step, std::size_t N>
-const ByCode<Step>* row_for(const ByCode<Step> (&table)[N], std::string_view card) {
+template <class Table>
+auto row_for(const Table& table, std::string_view card) -> decltype(&*std::begin(table)) {
   return row_for(table, record_code(card));
 }
-template <class Step, std::size_t N>
-Step step_for(const ByCode<Step> (&table)[N], std::string_view card) {
+template <class Table>
+auto step_for(const Table& table, std::string_view card) -> decltype(std::begin(table)->value) {
   return step_for(table, record_code(card));
+}
+
+// The record letter of a G-file line, column 1, as a key of the same tables
+// (a row {'B', step} takes the B records); none for an empty line.
+inline std::optional<int> record_letter(std::string_view line) {
+  if (line.empty()) return std::nullopt;
+  return static_cast<unsigned char>(line.front());
 }
 
 }  // namespace orv

@@ -103,6 +103,15 @@ struct Comparer {
   ReferenceObjects refs;
 };
 
+// The message under a reference-object record, by the distance's unit and
+// what became of the distance and the direction.  Indexed [feet][distance]
+// [direction], each of matched (or not given), unmatched, near candidates
+// only; null where nothing is reported.
+extern const char* const kReferenceObjectMessages[2][3][3];
+// A measured distance that is no number ends the run.
+inline constexpr std::string_view kMetresNonInteger = " DESC 30 RECORD MEASURED DIST IN METERS CC 55-61 NON-INTEGER";
+inline constexpr std::string_view kFeetNonInteger = " DESC 30 RECORD MEASURED DIST IN FEET CC 49-54 NON-INTEGER";
+
 // The early end: the termination step, then the run ends with status 1.
 [[noreturn]] void end_run(Comparer& c);
 

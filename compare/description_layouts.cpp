@@ -1,6 +1,7 @@
 #include "compare/description_layouts.hpp"
 
 #include "common/card.hpp"
+#include "common/report_lines.hpp"
 #include "common/serial_number.hpp"
 
 namespace halvic {
@@ -30,6 +31,23 @@ bool name_differs(std::string_view field, std::string_view name) {
 bool has_special_code(Layout layout, const Record& rec) {
   if (layout == Layout::dfile) return orv::col(rec, 203) == 'Y';
   return layout == Layout::unified && orv::cols(rec, 69, 72).find('P') != std::string_view::npos;
+}
+
+namespace {
+std::string column_text(Columns field) { return orv::format("CC %d-%d", field.first, field.last); }
+}  // namespace
+
+std::string ssn_unmatched_text(Layout layout, std::string_view table) {
+  return orv::joined({" ", column_text(columns_of(layout).ssn), " SSN UNMATCHED WITH *", table, "* SSNS"});
+}
+std::string ssn_matched_82_text(Layout layout) {
+  return orv::joined({" ", column_text(columns_of(layout).ssn), " SSN MATCHED WITH *82* SSNS"});
+}
+std::string name_unmatched_text(Layout layout) {
+  return orv::joined({" ", column_text(columns_of(layout).name), " STATION NAME UNMATCHED"});
+}
+std::string state_unmatched_text(Layout layout) {
+  return orv::joined({" ", column_text(columns_of(layout).state), " STATE CODE UNMATCHED"});
 }
 
 std::string marker_line(std::initializer_list<Marker> markers) {

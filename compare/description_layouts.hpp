@@ -50,6 +50,15 @@ bool name_differs(std::string_view field, std::string_view name);
 // 69-72 of a unified station record, or Y in column 203 of a D-file record.
 bool has_special_code(Layout layout, const Record& rec);
 
+// The findings on description records, with the columns of the layout.
+// `table` is "80" or "82".
+std::string ssn_unmatched_text(Layout layout, std::string_view table);
+std::string ssn_matched_82_text(Layout layout);
+std::string name_unmatched_text(Layout layout);
+std::string state_unmatched_text(Layout layout);
+inline constexpr std::string_view kNameAndStateUnmatched = " CC 11-50 STATION NAME AND CC 58-59 STATE CODE UNMATCHED";
+inline constexpr std::string_view kJobCodeUnmatched = " CC 8-9 JOB CODE UNMATCHED";
+
 // A report line holding each text from its line column on.  Column 1 of a
 // report line is carriage control, so record column n stands in line column
 // n + 1 under an echoed record.

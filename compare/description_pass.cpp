@@ -8,31 +8,26 @@
 namespace halvic {
 
 using orv::cols;
-using orv::format;
 
 namespace {
 
 const std::string kAuxiliaryState = "xx";  // an auxiliary station has no state code
 
-std::string column_text(Columns field) { return format("CC %d-%d", field.first, field.last); }
-
 void unmatched_ssn(Comparer& c, const Record& rec, const char* table) {
   echo(c, rec);
-  finding(c, format(" %s SSN UNMATCHED WITH *%s* SSNS", column_text(columns_of(c.layout).ssn).c_str(), table));
+  finding(c, ssn_unmatched_text(c.layout, table));
 }
 
 void name_differs_finding(Comparer& c, const Record& rec) {
-  const Columns name = columns_of(c.layout).name;
   echo(c, rec);
-  c.report.line(marker_line({{name.first + 1, c.current.name}}));
-  finding(c, format(" %s STATION NAME UNMATCHED", column_text(name).c_str()));
+  c.report.line(marker_line({{columns_of(c.layout).name.first + 1, c.current.name}}));
+  finding(c, name_unmatched_text(c.layout));
 }
 
 void state_differs_finding(Comparer& c, const Record& rec) {
-  const Columns state = columns_of(c.layout).state;
   echo(c, rec);
-  c.report.line(marker_line({{state.first + 1, c.current.state}}));
-  finding(c, format(" %s STATE CODE UNMATCHED", column_text(state).c_str()));
+  c.report.line(marker_line({{columns_of(c.layout).state.first + 1, c.current.state}}));
+  finding(c, state_unmatched_text(c.layout));
 }
 
 void take_station(Comparer& c, Station& station, const Key& key) {
@@ -61,9 +56,7 @@ bool auxiliary_station(Comparer& c, const Record& rec, const Key& key) {
   return true;
 }
 
-void auxiliary_matched(Comparer& c) {
-  finding(c, format(" %s SSN MATCHED WITH *82* SSNS", column_text(columns_of(c.layout).ssn).c_str()));
-}
+void auxiliary_matched(Comparer& c) { finding(c, ssn_matched_82_text(c.layout)); }
 
 // Station record (10) of the old and unified layouts.
 void station_record(Comparer& c, const Record& rec) {
@@ -100,7 +93,7 @@ void name_and_state_record(Comparer& c, const Record& rec) {
   } else if (!state_right) {
     echo(c, rec);
     c.report.line(marker_line({{kOld.name.first + 1, c.current.name}, {kOld.state.first + 1, c.current.state}}));
-    finding(c, " CC 11-50 STATION NAME AND CC 58-59 STATE CODE UNMATCHED");
+    finding(c, kNameAndStateUnmatched);
   }
 }
 
@@ -133,7 +126,7 @@ void description_record(Comparer& c, const Record& rec) {
   if (type == c.job_code) return job_code_record(c);
   if (c.deck_counter <= 1) {
     echo(c, rec);
-    c.report.line(" CC 8-9 JOB CODE UNMATCHED");
+    c.report.line(kJobCodeUnmatched);
     end_run(c);
   }
   if (type == kStationRecord) {

@@ -1,6 +1,7 @@
 #include "compare/driver.hpp"
 
 #include "common/card.hpp"
+#include "common/dialogue.hpp"
 #include "common/report_lines.hpp"
 #include "common/yes_no.hpp"
 #include "compare/comparer.hpp"
@@ -24,18 +25,10 @@ struct RunParameters {
 // --- dialogue -----------------------------------------------------------------
 
 std::string file_name(Comparer& c, const char* prompt) {
-  c.console.line(prompt);
-  std::string name = orv::file_name_from_answer(c.console.read_line());
-  c.console.line(shown(name));
-  return name;
+  return orv::ask_file_name(c.console, prompt, orv::name_echoed_in(kNameField));
 }
 
-char letter(Comparer& c, const char* prompt) {
-  c.console.line(prompt);
-  const char answer = c.console.read_letter();
-  c.console.line(std::string(1, answer));
-  return answer;
-}
+char letter(Comparer& c, const char* prompt) { return orv::ask_letter(c.console, prompt, orv::LetterEcho::shown); }
 
 bool four_digit_answer(Comparer& c) {
   char answer = letter(c, "Is this the 4-digit ssn version of the B-file (y/n) ? ");
@@ -60,8 +53,7 @@ Layout layout_answer(Comparer& c) {
     }
     c.console.line("Invalid response, try u, d or o - ");
     if (c.console.exhausted()) end_run(c);
-    answer = c.console.read_letter();
-    c.console.line(std::string(1, answer));
+    answer = orv::read_letter(c.console, orv::LetterEcho::shown);
   }
 }
 

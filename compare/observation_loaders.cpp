@@ -1,6 +1,7 @@
 #include "compare/observation_loaders.hpp"
 
 #include <cmath>
+#include <span>
 
 #include "common/numeric.hpp"
 #include "common/record_code.hpp"
@@ -141,18 +142,39 @@ void load_angle(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
                            seconds(rec, 69, 71, 1), col(rec, 80)});
 }
 
+namespace {
+
+// The distances the tables take, by record code and the distance type of
+// cc 73 (blank: any type), and what is appended beside the measured value.
+using Reduction = void (*)(ObservationTables&, const Record&, double s, LoadEnds&);
+struct DistanceKind {
+  char type;
+  Reduction reduction;  // null: the measured distance alone
+};
+constexpr DistanceKind kDistances50[] = {{'H', nullptr}, {'T', nullptr}, {'S', slope_distance}};
+constexpr DistanceKind kDistances51[] = {{' ', arc_between_stations}};
+constexpr DistanceKind kDistances52[] = {{'G', nullptr}, {'E', nullptr}, {'X', reduced_with_own_elevations}};
+constexpr orv::ByCode<std::span<const DistanceKind>> kDistanceKinds[] = {
+    {50, kDistances50}, {51, kDistances51}, {52, kDistances52}};
+
+const DistanceKind* distance_kind(const Record& rec) {
+  const auto* row = orv::row_for(kDistanceKinds, rec);
+  if (row == nullptr) return nullptr;
+  for (const DistanceKind& kind : row->value) {
+    if (kind.type == ' ' || kind.type == col(rec, 73)) return &kind;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void load_distance(ObservationTables& tables, const Record& rec, LoadEnds& ends) {
-  const std::string_view code = cols(rec, 8, 9);
-  const char type = col(rec, 73);
-  const bool measured_only = (code == "50" && (type == 'H' || type == 'T')) || (code == "52" && (type == 'G' || type == 'E'));
-  const bool reduced = code == "51" || (code == "50" && type == 'S') || (code == "52" && type == 'X');
-  if (!measured_only && !reduced) return;
+  const DistanceKind* kind = distance_kind(rec);
+  if (kind == nullptr) return;
   const auto s = measured_distance(tables, rec, ends);
   if (!s) return;
-  append_distance(tables, rec, *s, type);
-  if (code == "50" && type == 'S') slope_distance(tables, rec, *s, ends);
-  if (code == "52" && type == 'X') reduced_with_own_elevations(tables, rec, *s, ends);
-  if (code == "51") arc_between_stations(tables, rec, *s, ends);
+  append_distance(tables, rec, *s, col(rec, 73));
+  if (kind->reduction != nullptr) kind->reduction(tables, rec, *s, ends);
 }
 
 namespace {

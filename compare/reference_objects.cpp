@@ -27,10 +27,11 @@ constexpr double kFoot = static_cast<double>(0.3048006F);
 
 enum class Found { matched, unmatched, candidates };
 
-// The message under a reference-object record, by the distance's unit and
-// what became of the distance and the direction.  Indexed [feet][distance]
-// [direction]; "matched" also stands for "not given".
-constexpr const char* kMessages[2][3][3] = {
+}  // namespace
+
+// Irregular blanks ("CC49-54", no "CC" before the last 49-54) are the texts
+// as printed.
+const char* const kReferenceObjectMessages[2][3][3] = {
     {   // metres
      {nullptr, " CC 73-80 DIRECTION UNMATCHED", " CC 73-80 MATCHED DIRECTION > 1 SEC"},
      {" CC 55-61 DISTANCE IN METERS UNMATCHED",
@@ -48,6 +49,8 @@ constexpr const char* kMessages[2][3][3] = {
       " CC49-54 MATCHED DISTANCE IN FEET > 3 MM, CC73-80 DIRECTION UNMATCHED",
       " 49-54 MATCHED DISTANCE IN FEET > 3 MM, CC 73-80 MATCHED DIRECTION > 1 SEC"}},
 };
+
+namespace {
 
 template <class Candidate>
 Found found(bool unmatched, const std::vector<Candidate>& candidates) {
@@ -70,7 +73,7 @@ void report_findings(Comparer& c, const Record& rec) {
   ReferenceObjects& r = c.refs;
   const Found distance = found(r.distance_unmatched, r.distances);
   const Found direction = found(r.direction_unmatched, r.directions);
-  const char* message = kMessages[r.feet][static_cast<int>(distance)][static_cast<int>(direction)];
+  const char* message = kReferenceObjectMessages[r.feet][static_cast<int>(distance)][static_cast<int>(direction)];
   if (message != nullptr) {
     echo(c, rec);
     if (r.distance_unmatched) {
@@ -98,8 +101,7 @@ std::optional<double> measured_distance(Comparer& c, const Record& rec) {
   const auto value = orv::read_number(cols(rec, first, last), {orv::Chars::signed_decimal, orv::Blanks::ignored});
   if (!value) {
     echo(c, rec);
-    c.report.line(metres ? " DESC 30 RECORD MEASURED DIST IN METERS CC 55-61 NON-INTEGER"
-                         : " DESC 30 RECORD MEASURED DIST IN FEET CC 49-54 NON-INTEGER");
+    c.report.line(metres ? kMetresNonInteger : kFeetNonInteger);
     end_run(c);
   }
   return metres ? *value : *value * kFoot;

@@ -1,6 +1,7 @@
 #include "editor/driver.hpp"
 
 #include "common/card.hpp"
+#include "common/dialogue.hpp"
 #include "common/yes_no.hpp"
 #include "compare/closing_lists.hpp"
 #include "editor/editor.hpp"
@@ -32,13 +33,11 @@ void welcome(orv::Console& console) {
 }
 
 std::string file_name(orv::Console& console, const char* prompt) {
-  console.line(prompt);
-  return orv::file_name_from_answer(console.read_line());
+  return orv::ask_file_name(console, prompt, orv::kNameNotEchoed);
 }
 
 bool yes_to(orv::Console& console, const char* prompt) {
-  console.line(prompt);
-  char answer = console.read_letter();
+  char answer = orv::ask_letter(console, prompt, orv::LetterEcho::not_shown);
   return read_yes_no(console, answer);
 }
 

@@ -22,12 +22,13 @@ constexpr ColumnRule kYearRules[] = {
     number(13, 14, C::digits, " *12* YEAR FIELD OBS BEGAN CC 13-14 IS NON-INTEGER"),
     number(19, 20, C::digits, " *12* YEAR FIELD OBS END CC 19-20 IS NON-INTEGER"),
 };
+constexpr RuleSet kYears{12, {}, kYearRules, Finding::first};
 constexpr YearWindow kFallbackWindow{19, 30, 20, 3};
 
 void project_years(Run& run, std::string_view rec) {
   YearWindow& window = run.tables.window;
-  for (const ColumnRule& rule : kYearRules) {
-    if (!rule_passes(rec, rule)) {
+  for (const ColumnRule& rule : kYears.rules) {
+    if (!rule_passes(run, rec, rule)) {
       run.reports.message(rule.message, rec);
       window = kFallbackWindow;
       return;
@@ -50,34 +51,36 @@ void project_years(Run& run, std::string_view rec) {
 
 // Texts as printed: the limit runs into "EXECUTION", the fatal texts keep
 // their comma before CC and their trailing blank.
+constexpr ColumnRule kOccupationNumbers[] = {
+    number(28, 30, C::digits_blanks,
+           "25 RECORD JOB SPECIFIC INSTRUMENT NUMBER ,CC 28-30 NON-INTEGER, EXECUTION TERMINATED "),
+    filled(28, 30, "25 RECORD JOB SPECIFIC INSTRUMENT NUMBER ,CC 28-30 BLANK, EXECUTION TERMINATED "),
+    number(33, 35, C::digits_blanks,
+           "25 RECORD JOB SPECIFIC ANTENNA NUMBER CC 33-35 NON-INTEGER, EXECUTION TERMINATED "),
+};
+constexpr RuleSet kOccupation{25, {}, kOccupationNumbers, Finding::fatal};
+
 void occupation(Run& run, std::string_view rec) {
   auto& table = run.tables.occupations;
   if (table.size() == kCapacities.occupations) {
     table_full(run, format("NUMBER OF 25 RECORDS EXCEEDS %5zuEXECUTION TERMINATED", kCapacities.occupations));
   }
-  if (!number_ok(rec, 28, 30, C::digits_blanks)) {
-    fatal(run, "25 RECORD JOB SPECIFIC INSTRUMENT NUMBER ,CC 28-30 NON-INTEGER, EXECUTION TERMINATED ", rec);
-  }
-  if (blank_field(rec, 28, 30)) {
-    fatal(run, "25 RECORD JOB SPECIFIC INSTRUMENT NUMBER ,CC 28-30 BLANK, EXECUTION TERMINATED ", rec);
-  }
+  check_columns(run, rec, kOccupation);
   Occupation entry;
   entry.ssn = orv::ssn_key(cols(rec, 11, 14));
   entry.media_id = std::string(cols(rec, 15, 24));
   entry.instrument = integer_field(rec, 28, 30);
-  if (!blank_field(rec, 33, 35)) {
-    if (!number_ok(rec, 33, 35, C::digits_blanks)) {
-      fatal(run, "25 RECORD JOB SPECIFIC ANTENNA NUMBER CC 33-35 NON-INTEGER, EXECUTION TERMINATED ", rec);
-    }
-    entry.antenna = integer_field(rec, 33, 35);
-  }
+  if (!blank_field(rec, 33, 35)) entry.antenna = integer_field(rec, 33, 35);
   table.push_back(std::move(entry));
 }
 
+constexpr ColumnRule kAntennaHeightNumber[] = {
+    number(25, 29, C::signed_decimal, "27 RECORD ANTENNA HEIGHT CC 25-29  NON-INTEGER, EXECUTION TERMINATED"),
+};
+constexpr RuleSet kAntennaHeight{27, {}, kAntennaHeightNumber, Finding::fatal};
+
 void antenna_height(Run& run, std::string_view rec) {
-  if (!number_ok(rec, 25, 29, C::signed_decimal)) {
-    fatal(run, "27 RECORD ANTENNA HEIGHT CC 25-29  NON-INTEGER, EXECUTION TERMINATED", rec);
-  }
+  check_columns(run, rec, kAntennaHeight);
   const double height = orv::read_number(cols(rec, 25, 29), {C::signed_decimal, orv::Blanks::ignored, 3}).value_or(0.0);
   auto& table = run.tables.occupations;
   if (table.empty() || !(table.back().ssn == orv::ssn_key(cols(rec, 11, 14)))) {
@@ -88,23 +91,23 @@ void antenna_height(Run& run, std::string_view rec) {
 
 // --- *70* instrument ---------------------------------------------------------------
 
+constexpr ColumnRule kInstrumentNumbers[] = {
+    number(14, 16, C::digits_blanks, "70 RECORD EQUIPMENT CODE CC 14-16 NON-INTEGER, EXECUTION TERMINATED"),
+    filled(11, 13, "70 RECORD JOB SPECIFIC INSTRUMENT NUMBER CC 11-13 BLANK, EXECUTION TERMINATED"),
+    number(11, 13, C::digits_blanks, "70 RECORD INSTRUMENT NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED"),
+};
+constexpr RuleSet kInstrumentNumberSet{70, {}, kInstrumentNumbers, Finding::fatal};
+constexpr ColumnRule kInstrumentSerial[] = {
+    filled(71, 80, "70 RECORD INSTRUMENT SERIAL NUMBER CC 71-80 IS BLANK"),
+    left_justified(71, 80, "70 RECORD INSTRUMENT SERIAL NUMBER CC 71-80 IS NOT LEFT JUSTIFIED"),
+};
+constexpr RuleSet kInstrumentSerialSet{70, {}, kInstrumentSerial};
+
 void instrument(Run& run, std::string_view rec) {
-  if (!number_ok(rec, 14, 16, C::digits_blanks)) {
-    fatal(run, "70 RECORD EQUIPMENT CODE CC 14-16 NON-INTEGER, EXECUTION TERMINATED", rec);
-  }
-  if (blank_field(rec, 11, 13)) {
-    fatal(run, "70 RECORD JOB SPECIFIC INSTRUMENT NUMBER CC 11-13 BLANK, EXECUTION TERMINATED", rec);
-  }
-  if (!number_ok(rec, 11, 13, C::digits_blanks)) {
-    fatal(run, "70 RECORD INSTRUMENT NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED", rec);
-  }
+  check_columns(run, rec, kInstrumentNumberSet);
   const Instrument entry{integer_field(rec, 11, 13), integer_field(rec, 14, 16), std::string(cols(rec, 23, 70)),
                          std::string(cols(rec, 71, 80))};
-  if (blank_field(rec, 71, 80)) {
-    run.reports.message("70 RECORD INSTRUMENT SERIAL NUMBER CC 71-80 IS BLANK", rec);
-  } else if (orv::col(rec, 71) == ' ') {
-    run.reports.message("70 RECORD INSTRUMENT SERIAL NUMBER CC 71-80 IS NOT LEFT JUSTIFIED", rec);
-  }
+  check_columns(run, rec, kInstrumentSerialSet);
   auto& table = run.tables.instruments;
   if (table.size() == kCapacities.instruments) {
     table_full(run, format("NUMBER OF 70 RECORDS EXCEEDS %4zu EXECUTION TERMINATED", kCapacities.instruments));
@@ -121,35 +124,37 @@ void instrument(Run& run, std::string_view rec) {
 
 // --- *71*, *72* antennas -------------------------------------------------------------
 
-// A text field: all blank, or not starting in its first column.
-struct TextField {
-  int first;
-  int last;
-  std::string_view blank;
-  std::string_view not_left_justified;
+// The number, then each text field: not blank, and starting in its first column.
+constexpr ColumnRule kAntennaNumber71[] = {
+    number(11, 13, C::digits_blanks, "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED"),
+    filled(11, 13, "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 BLANK, EXECUTION TERMINATED"),
 };
-
-constexpr TextField kAntennaFields71[] = {
-    {14, 29, "71 RECORD KVR ANTENNA CODE CC 14-29 IS BLANK", "71 RECORD KVR ANTENNA CODE CC 14-29 IS NOT LEFT JUSTIFIED"},
-    {30, 41, "71 RECORD ANTENNA SERIAL NUMBER CC 30-41 IS BLANK",
-     "71 RECORD ANTENNA SERIAL NUMBER CC 30-41 IS NOT LEFT JUSTIFIED"},
-    {42, 53, "71 RECORD ANTENNA PHASE PATTERN FILE CC 42-53 IS BLANK",
-     "71 RECORD ANTENNA PHASE PATTERN FILE CC 42-53 IS NOT LEFT JUSTIFIED"},
-    {54, 59, "71 RECORD SOURCE ORGANIZATION CC 54-59 IS BLANK",
-     "71 RECORD SOURCE ORGANIZATION CC 54-59 IS NOT LEFT JUSTIFIED"},
+constexpr ColumnRule kAntennaNumber72[] = {
+    number(11, 13, C::digits_blanks, "72 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED"),
+    filled(11, 13, "72 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 BLANK, EXECUTION TERMINATED"),
 };
-constexpr TextField kAntennaFields72[] = {
-    {17, 36, "72 RECORD KVR ANTENNA CODE CC 17-36 IS BLANK", "72 RECORD KVR ANTENNA CODE CC 17-36 IS NOT LEFT JUSTIFIED"},
-    {45, 64, "72 RECORD ANTENNA SERIAL NUMBER CC 45-64 IS BLANK",
-     "72 RECORD ANTENNA SERIAL NUMBER CC 45-64 IS NOT LEFT JUSTIFIED"},
+constexpr ColumnRule kAntennaFields71[] = {
+    filled(14, 29, "71 RECORD KVR ANTENNA CODE CC 14-29 IS BLANK"),
+    left_justified(14, 29, "71 RECORD KVR ANTENNA CODE CC 14-29 IS NOT LEFT JUSTIFIED"),
+    filled(30, 41, "71 RECORD ANTENNA SERIAL NUMBER CC 30-41 IS BLANK"),
+    left_justified(30, 41, "71 RECORD ANTENNA SERIAL NUMBER CC 30-41 IS NOT LEFT JUSTIFIED"),
+    filled(42, 53, "71 RECORD ANTENNA PHASE PATTERN FILE CC 42-53 IS BLANK"),
+    left_justified(42, 53, "71 RECORD ANTENNA PHASE PATTERN FILE CC 42-53 IS NOT LEFT JUSTIFIED"),
+    filled(54, 59, "71 RECORD SOURCE ORGANIZATION CC 54-59 IS BLANK"),
+    left_justified(54, 59, "71 RECORD SOURCE ORGANIZATION CC 54-59 IS NOT LEFT JUSTIFIED"),
+};
+constexpr ColumnRule kAntennaFields72[] = {
+    filled(17, 36, "72 RECORD KVR ANTENNA CODE CC 17-36 IS BLANK"),
+    left_justified(17, 36, "72 RECORD KVR ANTENNA CODE CC 17-36 IS NOT LEFT JUSTIFIED"),
+    filled(45, 64, "72 RECORD ANTENNA SERIAL NUMBER CC 45-64 IS BLANK"),
+    left_justified(45, 64, "72 RECORD ANTENNA SERIAL NUMBER CC 45-64 IS NOT LEFT JUSTIFIED"),
 };
 
 struct AntennaLayout {
   AntennaTable table;
   AntennaTable other;
-  std::string_view non_integer;
-  std::string_view blank;
-  std::span<const TextField> fields;
+  RuleSet number;
+  RuleSet fields;
   const char* limit;
   std::string_view duplicate;
 };
@@ -157,14 +162,12 @@ struct AntennaLayout {
 // The limit lines and duplicate texts keep their blanks as printed ("%4zu "
 // against the occupations' "%5zuEXECUTION", "CC 11-13  EXISTS").
 constexpr AntennaLayout kAntenna71{AntennaTable::t71, AntennaTable::t72,
-                                   "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED",
-                                   "71 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 BLANK, EXECUTION TERMINATED",
-                                   kAntennaFields71, "NUMBER OF 71 RECORDS EXCEEDS %4zu EXECUTION TERMINATED",
+                                   {71, {}, kAntennaNumber71, Finding::fatal}, {71, {}, kAntennaFields71},
+                                   "NUMBER OF 71 RECORDS EXCEEDS %4zu EXECUTION TERMINATED",
                                    "DUPLICATE JOB SPECIFIC ANTENNA NUMBER CC 11-13  EXISTS IN 71 RECORDS"};
 constexpr AntennaLayout kAntenna72{AntennaTable::t72, AntennaTable::t71,
-                                   "72 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 NON-INTEGER, EXECUTION TERMINATED",
-                                   "72 RECORD JOB SPECIFIC ANTENNA NUMBER CC 11-13 BLANK, EXECUTION TERMINATED",
-                                   kAntennaFields72, "NUMBER OF 72 RECORDS EXCEEDS %4zu EXECUTION TERMINATED",
+                                   {72, {}, kAntennaNumber72, Finding::fatal}, {72, {}, kAntennaFields72},
+                                   "NUMBER OF 72 RECORDS EXCEEDS %4zu EXECUTION TERMINATED",
                                    "DUPLICATE JOB SPECIFIC ANTENNA NUMBER CC 11-13  EXISTS IN 72 RECORDS"};
 
 std::vector<int>& antennas(BfileTables& tables, AntennaTable table) {
@@ -175,16 +178,9 @@ void antenna(Run& run, std::string_view rec, const AntennaLayout& layout) {
   if (!antennas(run.tables, layout.other).empty()) {
     fatal(run, "71 AND 72 RECORDS NOT ALLOWED IN THE SAME BFILE, EXECUTION TERMINATED", rec);
   }
-  if (!number_ok(rec, 11, 13, C::digits_blanks)) fatal(run, layout.non_integer, rec);
-  if (blank_field(rec, 11, 13)) fatal(run, layout.blank, rec);
+  check_columns(run, rec, layout.number);
   const int number = integer_field(rec, 11, 13);
-  for (const TextField& field : layout.fields) {
-    if (blank_field(rec, field.first, field.last)) {
-      run.reports.message(field.blank, rec);
-    } else if (orv::col(rec, field.first) == ' ') {
-      run.reports.message(field.not_left_justified, rec);
-    }
-  }
+  check_columns(run, rec, layout.fields);
   auto& table = antennas(run.tables, layout.table);
   if (table.size() == kCapacities.antennas) table_full(run, format(layout.limit, kCapacities.antennas));
   for (const int earlier : table) {
@@ -229,11 +225,15 @@ void add_station(Run& run, std::string_view rec, std::vector<orv::SsnKey>& table
   table.push_back(orv::ssn_key(cols(rec, 11, 14)));
 }
 
+constexpr RuleSet kPosition{80, {}, kPositionRules};
+constexpr RuleSet kElevation{80, "cc 70-75 are not blank", kElevationRules};
+constexpr RuleSet kOrderAndType{80, {}, kOrderAndTypeRule};
+
 void position(Run& run, std::string_view rec) {
   add_station(run, rec, run.tables.stations_80, "NUMBER OF OBS *80* RECORDS EXCEEDS %5zuEXECUTION TERMINATED");
-  check_columns(run, rec, kPositionRules);
-  if (!blank_field(rec, 70, 75)) check_columns(run, rec, kElevationRules);
-  check_columns(run, rec, kOrderAndTypeRule);
+  check_columns(run, rec, kPosition);
+  if (!blank_field(rec, 70, 75)) check_columns(run, rec, kElevation);
+  check_columns(run, rec, kOrderAndType);
 }
 
 void auxiliary(Run& run, std::string_view rec) {
@@ -268,6 +268,7 @@ constexpr ColumnRule kOrthometricRules[] = {
            "86 RECORD ORTHO HT ORDER AND CLASS CC 25-26 NOT 10/11/12/20/21/22/30/40/3 /  /"),
     one_of(27, 27, "YN", "86 RECORD ORTHOMETRIC HEIGHT KVRIDB INDICATOR CC 27 NOT YN"),
     one_of(28, 29, "2988LT", "86 RECORD ORTHOMETRIC HEIGHT DATUM CC 28-29 NOT 29/88/LT/"),
+    agency(30, 35, "86 RECORD ORTHOMETRIC HT ORGANIZATION CC 30-35 NOT IN CONTRIB.DAT"),
 };
 constexpr ColumnRule kGeoidHeightRules[] = {
     number(36, 42, C::signed_decimal, "86 RECORD GEOID HEIGHT CC 36-42 NON-INTEGER"),
@@ -281,19 +282,29 @@ constexpr ColumnRule kEllipsoidRules[] = {
     one_of(56, 56, "ABCDEZ", "86 RECORD ELLIPSOID HEIGHT DATUM CC 56 NOT ABCDEZ"),
 };
 
+constexpr RuleSet kOrthometric{86, "cc 17-29 are not blank", kOrthometricRules};
+constexpr RuleSet kGeoidHeight{86, "cc 36-43 are not blank", kGeoidHeightRules};
+constexpr RuleSet kEllipsoid{86, "cc 46-56 are not blank", kEllipsoidRules};
+
 void heights(Run& run, std::string_view rec) {
-  if (!blank_field(rec, 17, 29)) {
-    check_columns(run, rec, kOrthometricRules);
-    if (!agency_found(run, cols(rec, 30, 35))) {
-      run.reports.message("86 RECORD ORTHOMETRIC HT ORGANIZATION CC 30-35 NOT IN CONTRIB.DAT", rec);
-    }
-  }
-  if (!blank_field(rec, 36, 43)) check_columns(run, rec, kGeoidHeightRules);
-  if (!blank_field(rec, 46, 56)) check_columns(run, rec, kEllipsoidRules);
+  if (!blank_field(rec, 17, 29)) check_columns(run, rec, kOrthometric);
+  if (!blank_field(rec, 36, 43)) check_columns(run, rec, kGeoidHeight);
+  if (!blank_field(rec, 46, 56)) check_columns(run, rec, kEllipsoid);
 }
 
-void geoid(Run& run, std::string_view rec) { check_columns(run, rec, run.new_version ? kGeoidNew : kGeoidOld); }
-void deflection(Run& run, std::string_view rec) { check_columns(run, rec, kDeflectionRules); }
+constexpr RuleSet kGeoid3{84, "3-digit version", kGeoidOld};
+constexpr RuleSet kGeoid4{84, "4-digit version", kGeoidNew};
+constexpr RuleSet kDeflection{85, {}, kDeflectionRules};
+
+void geoid(Run& run, std::string_view rec) { check_columns(run, rec, run.new_version ? kGeoid4 : kGeoid3); }
+void deflection(Run& run, std::string_view rec) { check_columns(run, rec, kDeflection); }
+
+// --- the data set's first record -----------------------------------------------------
+
+constexpr ColumnRule kSubmittingAgency[] = {
+    agency(19, 24, "DATA SET ID REC SUBMITTING AGENCY CC 19-24 NOT IN CONTRIB.DAT"),
+};
+constexpr RuleSet kDataSetRecord{-1, {}, kSubmittingAgency};
 
 using Step = void (*)(Run&, std::string_view);
 constexpr orv::ByCode<Step> kPass1[] = {
@@ -312,8 +323,20 @@ constexpr orv::ByCode<Step> kPass1[] = {
 
 }  // namespace
 
+void data_set_record_step(Run& run, std::string_view record) { check_columns(run, record, kDataSetRecord); }
+
 void pass1_step(Run& run, std::string_view record) {
   if (const Step step = orv::step_for(kPass1, record)) step(run, record);
 }
+
+namespace {
+constexpr const RuleSet* kPass1Sets[] = {&kDataSetRecord, &kYears, &kOccupation, &kAntennaHeight, &kInstrumentNumberSet,
+                                         &kInstrumentSerialSet, &kAntenna71.number, &kAntenna71.fields,
+                                         &kAntenna72.number, &kAntenna72.fields, &kPosition, &kElevation,
+                                         &kOrderAndType, &kGeoid3, &kGeoid4, &kDeflection, &kOrthometric,
+                                         &kGeoidHeight, &kEllipsoid};
+}  // namespace
+
+std::span<const RuleSet* const> pass1_rule_sets() { return kPass1Sets; }
 
 }  // namespace tamrel

@@ -16,39 +16,30 @@ using C = Chars;
 
 // --- shared steps ----------------------------------------------------------------------
 
-constexpr std::string_view kStandpoint = "STANDPT SSN CC 11-14 NOT FOUND IN 80 OR 82 RECORDS";
-constexpr std::string_view kForepoint = "FOREPT SSN CC 51-54 NOT FOUND IN 80 OR 82 RECORDS";
-constexpr std::string_view kDistanceForepoint = "FOREPT SSN CC 46-49 NOT FOUND IN 80 OR 82 RECORDS";
-
-void station(Run& run, std::string_view rec, int first, std::string_view message) {
-  if (!run.tables.station_found(orv::ssn_key(cols(rec, first, first + 3)), StationScope::positions_and_auxiliaries)) {
-    run.reports.message(message, rec);
-  }
-}
-
-// Where a record keeps its time, zone letter and date (date_first 0: none).
-struct TimeColumns {
-  int time_first;
-  Chars time_chars;
-  std::string_view time_message;
-  std::string_view zone_message;
-  bool zone_only_after_time;  // the zone letter is looked at only when a time is given
-  int date_first;
-  std::string_view date_message;
+constexpr ColumnRule kStandpoint = known_station(11, "STANDPT SSN CC 11-14 NOT FOUND IN 80 OR 82 RECORDS");
+constexpr ColumnRule kForepoint = known_station(51, "FOREPT SSN CC 51-54 NOT FOUND IN 80 OR 82 RECORDS");
+constexpr ColumnRule kStations[] = {kStandpoint, kForepoint};
+constexpr ColumnRule kAngleStations[] = {
+    kStandpoint,
+    known_station(51, "LEFT FOREPT SSN CC 51-54 NOT FOUND IN 80 OR 82 RECORDS"),
+    known_station(72, "RIGHT FOREPT SSN CC 72-75 NOT FOUND IN 80 OR 82 RECORDS"),
+};
+constexpr ColumnRule kDistanceStations[] = {
+    kStandpoint,
+    known_station(46, "FOREPT SSN CC 46-49 NOT FOUND IN 80 OR 82 RECORDS"),
 };
 
 // The message texts keep their irregular blanks ("TIME  CC", a trailing blank
 // on one zone text and not the other): they are the texts as printed.
-constexpr TimeColumns kDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
-                                    "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 35, "DATE CC 35-40 NON-INTEGER"};
-constexpr TimeColumns kUndatedDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER",
-                                           "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 0, {}};
-constexpr TimeColumns kObservationTime{46, C::digits, "TIME CC 46-49 NON-INTEGER",
-                                       "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", false, 40, "DATE CC 40-45 NON-INTEGER"};
-constexpr TimeColumns kContinuationTime{46, C::digits_blanks, "TIME CC 46-49 NON-INTEGER",
-                                        "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", true, 0, {}};
-
 constexpr std::string_view kZoneLetters = "NOPQRSTUVWXYZ";
+constexpr TimeColumns kDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER", kZoneLetters,
+                                    "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 35, "DATE CC 35-40 NON-INTEGER"};
+constexpr TimeColumns kUndatedDistanceTime{41, C::digits, "TIME  CC 41-44 NON-INTEGER", kZoneLetters,
+                                           "TIME ZONE CODE CC 45 NOT NOPQRSTUVWXYZ ", false, 0, {}};
+constexpr TimeColumns kObservationTime{46, C::digits, "TIME CC 46-49 NON-INTEGER", kZoneLetters,
+                                       "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", false, 40, "DATE CC 40-45 NON-INTEGER"};
+constexpr TimeColumns kContinuationTime{46, C::digits_blanks, "TIME CC 46-49 NON-INTEGER", kZoneLetters,
+                                        "TIME ZONE CODE CC 50 NOT NOPQRSTUVWXYZ", true, 0, {}};
 
 // The century of a 2-digit year is the window's first or last, whichever
 // year it lies nearer (a tie to the first); outside the window it is reported.
@@ -62,9 +53,8 @@ void derived_year_check(Run& run, std::string_view rec, int yy) {
   const int began = 100 * w.first_century + w.first_year;
   const int ended = 100 * w.last_century + w.last_year;
   if (year < began || year > ended) {
-    run.reports.message({orv::format(" THE DERIVED 4-DIGIT YEAR %4d", year),
-                         orv::format(" IS NOT BETWEEN *12* YEAR OBS BEGAN %4d AND YEAR OBS END %4d", began, ended)},
-                        rec);
+    run.reports.message(
+        {orv::format(kDerivedYearLines[0], year), orv::format(kDerivedYearLines[1], began, ended)}, rec);
   }
 }
 
@@ -74,7 +64,7 @@ void time_and_date(Run& run, std::string_view rec, const TimeColumns& c) {
   if (!number_ok(rec, c.time_first, time_last, c.time_chars)) {
     run.reports.message(c.time_message, rec);
   } else if (!c.zone_only_after_time || !blank_field(rec, c.time_first, time_last)) {
-    const ColumnRule zone_rule[] = {one_of(zone, zone, kZoneLetters, c.zone_message)};
+    const ColumnRule zone_rule[] = {one_of(zone, zone, c.zone_letters, c.zone_message)};
     check_columns(run, rec, zone_rule);
   }
   if (c.date_first == 0) return;
@@ -84,15 +74,6 @@ void time_and_date(Run& run, std::string_view rec, const TimeColumns& c) {
   }
   derived_year_check(run, rec, integer_field(rec, c.date_first, c.date_first + 1));
 }
-
-// Where a record names its instrument and the IDB marker.
-struct InstrumentColumns {
-  int first;
-  int idb_first;
-  bool distance;  // the instrument must be a distance meter
-  std::string_view non_integer;
-  std::string_view not_found;
-};
 
 constexpr InstrumentColumns kInstrument{33, 30, false, "JOB SPECIFIC INSTRUMENT NUMBER CC 33-35 NON-INTEGER",
                                         "JOB SPECIFIC INSTRUMENT NUMBER CC 33-35 NOT FOUND IN 70 RECORDS"};
@@ -106,7 +87,7 @@ void instrument_step(Run& run, std::string_view rec, const InstrumentColumns& c)
   }
   if (const Instrument* found = run.tables.instrument(integer_field(rec, c.first, c.first + 2))) {
     if (c.distance && (found->equipment_code < 400 || found->equipment_code > 899)) {
-      run.reports.message(" **70* REC EQUIP CODE NOT 400-899", orv::joined({" ", rec}));
+      run.reports.message(kNotDistanceMeter, orv::joined({" ", rec}));
     }
     return;
   }
@@ -159,54 +140,6 @@ constexpr ColumnRule kDistance54Rules[] = {
     one_of(74, 74, "XG", "DISTANCE CODE CC 74 IS NOT XG"),
 };
 
-// *20* and *22*, *30* and *32*, *40* and *42*: the second of each pair
-// continues a set and carries no instrument and no date.
-enum class InSet { first, continuation };
-
-void direction_or_vertical(Run& run, std::string_view rec, InSet in_set, std::span<const ColumnRule> rules) {
-  time_and_date(run, rec, in_set == InSet::first ? kObservationTime : kContinuationTime);
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 51, kForepoint);
-  if (in_set == InSet::first) instrument_step(run, rec, kInstrument);
-  check_columns(run, rec, rules);
-}
-
-void angle(Run& run, std::string_view rec, InSet in_set) {
-  time_and_date(run, rec, in_set == InSet::first ? kObservationTime : kContinuationTime);
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 51, "LEFT FOREPT SSN CC 51-54 NOT FOUND IN 80 OR 82 RECORDS");
-  station(run, rec, 72, "RIGHT FOREPT SSN CC 72-75 NOT FOUND IN 80 OR 82 RECORDS");
-  if (in_set == InSet::first) instrument_step(run, rec, kInstrument);
-  check_columns(run, rec, kAngleRules);
-}
-
-void height_difference(Run& run, std::string_view rec) {
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 51, kForepoint);
-  instrument_step(run, rec, kInstrument);
-  time_and_date(run, rec, kObservationTime);
-  check_columns(run, rec, kHeightDifferenceRules);
-}
-
-// *50* and *51*: the instrument before the distance code.
-void distance(Run& run, std::string_view rec, const TimeColumns& time, std::span<const ColumnRule> code) {
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 46, kDistanceForepoint);
-  time_and_date(run, rec, time);
-  check_columns(run, rec, kDistanceRules);
-  instrument_step(run, rec, kDistanceInstrument);
-  check_columns(run, rec, code);
-}
-
-// *52* and *54*: the distance code before the instrument.
-void long_distance(Run& run, std::string_view rec, std::span<const ColumnRule> rules) {
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 46, kDistanceForepoint);
-  time_and_date(run, rec, kDistanceTime);
-  check_columns(run, rec, rules);
-  instrument_step(run, rec, kDistanceInstrument);
-}
-
 // --- *60* astronomic azimuth ------------------------------------------------------------
 
 constexpr ColumnRule kEtaOld[] = {
@@ -234,52 +167,82 @@ constexpr ColumnRule kEtaAstronomic[] = {
 };
 constexpr ColumnRule kSigma60[] = {number(77, 80, C::digits_blanks, "SIGMA CC 77-80 NON-INTEGER")};
 
+constexpr RuleSet kEtaOldSet{60, "3-digit version", kEtaOld};
+constexpr RuleSet kAzimuthSet{60, {}, kAzimuth};
+constexpr RuleSet kComputationOldSet{60, "3-digit version", kComputationOld};
+constexpr ColumnRule kComputationNew[] = {one_of(20, 20, "AL", "COMP CODE CC 20 IS NOT AL (NEW VQ VERSION)")};
+constexpr RuleSet kComputationNewSet{60, "4-digit version", kComputationNew, Finding::first};
+constexpr RuleSet kEtaLaplaceSet{60, "4-digit version, cc 20 holds L", kEtaLaplace};
+constexpr RuleSet kEtaAstronomicSet{60, "4-digit version, cc 20 holds A and cc 15-19 are not blank", kEtaAstronomic};
+
 void azimuth_checks(Run& run, std::string_view rec) {
   if (!run.new_version) {
-    check_columns(run, rec, kEtaOld);
-    check_columns(run, rec, kAzimuth);
-    check_columns(run, rec, kComputationOld);
+    check_columns(run, rec, kEtaOldSet);
+    check_columns(run, rec, kAzimuthSet);
+    check_columns(run, rec, kComputationOldSet);
     return;
   }
   switch (orv::col(rec, 20)) {
-    case 'L': check_columns(run, rec, kEtaLaplace); break;
+    case 'L': check_columns(run, rec, kEtaLaplaceSet); break;
     case 'A':
-      if (!blank_field(rec, 15, 19)) check_columns(run, rec, kEtaAstronomic);
+      if (!blank_field(rec, 15, 19)) check_columns(run, rec, kEtaAstronomicSet);
       break;
-    default: run.reports.message("COMP CODE CC 20 IS NOT AL (NEW VQ VERSION)", rec); break;
+    default: check_columns(run, rec, kComputationNewSet); break;
   }
-  check_columns(run, rec, kAzimuth);
+  check_columns(run, rec, kAzimuthSet);
 }
+constexpr const RuleSet* kAzimuthSets[] = {&kEtaOldSet,     &kComputationOldSet, &kComputationNewSet,
+                                           &kEtaLaplaceSet, &kEtaAstronomicSet,  &kAzimuthSet};
 
-void astronomic_azimuth(Run& run, std::string_view rec) {
-  station(run, rec, 11, kStandpoint);
-  station(run, rec, 51, kForepoint);
-  time_and_date(run, rec, kObservationTime);
-  instrument_step(run, rec, kInstrument);
-  azimuth_checks(run, rec);
-  check_columns(run, rec, kSigma60);
-}
+// The checks of each record, in the order they are made.
+using Check = Pass2Check;
+constexpr Check rules(std::span<const ColumnRule> r) { return {r, nullptr, nullptr, nullptr, {}}; }
+constexpr Check time(const TimeColumns& t) { return {{}, &t, nullptr, nullptr, {}}; }
+constexpr Check instrument(const InstrumentColumns& i) { return {{}, nullptr, &i, nullptr, {}}; }
 
-using Step = void (*)(Run&, std::string_view);
-constexpr orv::ByCode<Step> kPass2[] = {
-    {20, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::first, kDirectionRules); }},
-    {22, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::continuation, kDirectionRules); }},
-    {30, [](Run& run, std::string_view rec) { angle(run, rec, InSet::first); }},
-    {32, [](Run& run, std::string_view rec) { angle(run, rec, InSet::continuation); }},
-    {40, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::first, kVerticalRules); }},
-    {42, [](Run& run, std::string_view rec) { direction_or_vertical(run, rec, InSet::continuation, kVerticalRules); }},
-    {45, height_difference},
-    {50, [](Run& run, std::string_view rec) { distance(run, rec, kDistanceTime, kDistanceCode50); }},
-    {51, [](Run& run, std::string_view rec) { distance(run, rec, kUndatedDistanceTime, kDistanceCode51); }},
-    {52, [](Run& run, std::string_view rec) { long_distance(run, rec, kDistance52Rules); }},
-    {54, [](Run& run, std::string_view rec) { long_distance(run, rec, kDistance54Rules); }},
-    {60, astronomic_azimuth},
+constexpr Check kDirection[] = {time(kObservationTime), rules(kStations), instrument(kInstrument),
+                                rules(kDirectionRules)};
+constexpr Check kDirectionContinuation[] = {time(kContinuationTime), rules(kStations), rules(kDirectionRules)};
+constexpr Check kAngle[] = {time(kObservationTime), rules(kAngleStations), instrument(kInstrument),
+                            rules(kAngleRules)};
+constexpr Check kAngleContinuation[] = {time(kContinuationTime), rules(kAngleStations), rules(kAngleRules)};
+constexpr Check kVertical[] = {time(kObservationTime), rules(kStations), instrument(kInstrument),
+                               rules(kVerticalRules)};
+constexpr Check kVerticalContinuation[] = {time(kContinuationTime), rules(kStations), rules(kVerticalRules)};
+constexpr Check kHeightDifference[] = {rules(kStations), instrument(kInstrument), time(kObservationTime),
+                                       rules(kHeightDifferenceRules)};
+// *50* and *51*: the instrument before the distance code; *52* and *54*
+// the other way round.
+constexpr Check kDistance50[] = {rules(kDistanceStations), time(kDistanceTime), rules(kDistanceRules),
+                                 instrument(kDistanceInstrument), rules(kDistanceCode50)};
+constexpr Check kDistance51[] = {rules(kDistanceStations), time(kUndatedDistanceTime), rules(kDistanceRules),
+                                 instrument(kDistanceInstrument), rules(kDistanceCode51)};
+constexpr Check kDistance52[] = {rules(kDistanceStations), time(kDistanceTime), rules(kDistance52Rules),
+                                 instrument(kDistanceInstrument)};
+constexpr Check kDistance54[] = {rules(kDistanceStations), time(kDistanceTime), rules(kDistance54Rules),
+                                 instrument(kDistanceInstrument)};
+constexpr Check kAstronomicAzimuth[] = {rules(kStations), time(kObservationTime), instrument(kInstrument),
+                                        {{}, nullptr, nullptr, azimuth_checks, kAzimuthSets}, rules(kSigma60)};
+
+constexpr Pass2Record kPass2[] = {
+    {20, kDirection},         {22, kDirectionContinuation}, {30, kAngle},       {32, kAngleContinuation},
+    {40, kVertical},          {42, kVerticalContinuation},  {45, kHeightDifference}, {50, kDistance50},
+    {51, kDistance51},        {52, kDistance52},            {54, kDistance54},  {60, kAstronomicAzimuth},
 };
 
 }  // namespace
 
+std::span<const Pass2Record> pass2_checks() { return kPass2; }
+
 void pass2_step(Run& run, std::string_view record) {
-  if (const Step step = orv::step_for(kPass2, record)) step(run, record);
+  const Pass2Record* row = orv::row_for(kPass2, record);
+  if (row == nullptr) return;
+  for (const Check& check : row->value) {
+    if (check.time != nullptr) time_and_date(run, record, *check.time);
+    if (check.instrument != nullptr) instrument_step(run, record, *check.instrument);
+    if (check.custom != nullptr) check.custom(run, record);
+    check_columns(run, record, check.rules);
+  }
 }
 
 }  // namespace tamrel

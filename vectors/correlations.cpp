@@ -17,8 +17,7 @@ using orv::format;
 namespace {
 
 std::string entry_message(const MatrixLayout& layout, std::string_view what, Columns c) {
-  return format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,
-                static_cast<int>(what.size()), what.data(), c.first, c.last);
+  return field_non_integer_text(layout.letter, what, c);
 }
 
 // How a matrix index is listed: the file number of its vector in columns

@@ -1,6 +1,7 @@
 #include "vectors/driver.hpp"
 
 #include "common/card.hpp"
+#include "common/dialogue.hpp"
 #include "common/yes_no.hpp"
 #include "vectors/tamrel.hpp"
 
@@ -34,16 +35,11 @@ struct RunFiles {
 // --- dialogue -------------------------------------------------------------------
 
 std::string file_name(Run& run, const char* prompt) {
-  run.console.line(prompt);
-  std::string name = orv::file_name_from_answer(run.console.read_line());
-  run.console.line(shown(name, kEchoField));
-  return name;
+  return orv::ask_file_name(run.console, prompt, orv::name_echoed_in(kEchoField));
 }
 
 bool yes_no(Run& run, const char* prompt) {
-  run.console.line(prompt);
-  char answer = run.console.read_letter();
-  run.console.line(std::string(1, answer));
+  char answer = orv::ask_letter(run.console, prompt, orv::LetterEcho::shown);
   // The retry text keeps its trailing blank, as this program prints it.
   const orv::YesNoRules rules{{"", "INVALID RESPONSE, TRY Y OR N ", ""}, 5, orv::AfterLast::give_up, [&run] {
                                 run.reports.both("     ** INVALID RESPONSE TO Y/N QUERY ");
@@ -61,8 +57,7 @@ void dialogue(Run& run, RunFiles& files) {
   if (run.gfile_exists) {
     files.gfile_name = file_name(run, "Enter the G-file name ");
   } else {
-    run.console.line(" PRESS <CR>");
-    files.gfile_name = orv::file_name_from_answer(run.console.read_line());
+    files.gfile_name = orv::ask_file_name(run.console, " PRESS <CR>", orv::kNameNotEchoed);
   }
   files.short_name = file_name(run, "Enter the short (w/o 70I - 73I rec) output file name ");
   files.long_name = file_name(run, "Enter the long (w 70I - 73I REC) output file name ");
@@ -139,9 +134,7 @@ void bfile_pass(Run& run, const RunFiles& files, Step step) {
 void check_bfile(Run& run, const RunFiles& files) {
   long counter = 0;
   bfile_pass(run, files, [&](const std::string& record) {
-    if (++counter == 1 && !agency_found(run, orv::cols(record, 19, 24))) {
-      run.reports.message("DATA SET ID REC SUBMITTING AGENCY CC 19-24 NOT IN CONTRIB.DAT", record);
-    }
+    if (++counter == 1) data_set_record_step(run, record);
     pass1_step(run, record);
   });
   run.idb_notice_given = false;

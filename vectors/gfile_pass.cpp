@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/card.hpp"
+#include "common/record_code.hpp"
 #include "common/report_lines.hpp"
 #include "vectors/gfile_records.hpp"
 
@@ -19,14 +20,6 @@ std::string text_of(std::string_view record, Columns c) { return std::string(fie
 
 // --- B record --------------------------------------------------------------------
 
-// The B record's fatal field checks, in the order they are made.
-struct BNumber {
-  Columns columns;
-  Chars chars;
-  int implied;
-  std::string_view message;
-  std::string_view blank_message = {};  // for a field that must be given
-};
 constexpr BNumber kBNumbers[] = {
     {b_record::kVectors, Chars::digits_blanks, 0,
      "B RECORD NUMBER OF VECTORS IN GROUP CC 26-28 NON-INTEGER, EXECUTION TERMINATED"},
@@ -57,31 +50,36 @@ BValues b_numbers(Run& run, std::string_view rec) {
   return {whole(v[0]), whole(v[2]), whole(v[3]), whole(v[4]), whole(v[5]), v[1]};
 }
 
+// The orbit sources, reference systems and use codes, each as wide as its field.
+constexpr std::string_view kOrbitSourceCodes = "NSWC BROADKVR  DMA  SIO  AEROSPCISEUNK  JPL  EMR  COD  IGS  ";
+// 1-9 as "01", " 1" or "1 ", 10-19, 98 and 99.
+constexpr std::string_view kReferenceSystemCodes =
+    "010203040506070809" " 1 2 3 4 5 6 7 8 9" "1 2 3 4 5 6 7 8 9 " "10111213141516171819" "9899";
+constexpr std::string_view kUseCodes = "010203" " 1 2 3" "1 2 3 ";
+
+// The second line of two texts starts with a blank and the first line of
+// another ends in one: the texts as printed.
+constexpr ColumnRule kBCodes[] = {
+    agency(61, 66, "B RECORD PROCESSING AGENCY CC 61-66 NOT IN CONTRIB.DAT"),
+    one_of(43, 47, kOrbitSourceCodes, "B RECORD ORBIT SOURCE CC 43-47 NOT")
+        .and_line("AEROS/BROAD/COD/DMA/EMR/IGS/JPL/KVR/NSWC/PCISE/SIO/UNK"),
+    one_of(52, 53, kReferenceSystemCodes, "B REC REF SYSTEM CODE CC 52-53 NOT ")
+        .and_line("1/2/3/4/5/6/7/8/9/10/11/12/13/14/15/16/17/18/19/98/99"),
+    one_of(54, 55, kUseCodes, "B RECORD MET USE CODE CC 54-55 NOT 1/2/3"),
+    one_of(56, 57, kUseCodes, "B RECORD ION USE CODE CC 56-57 NOT 1/2/3"),
+};
+constexpr ColumnRule kBSolution[] = {
+    one_of(75, 76, "L1L2IFWLOTK1K2KIKWP1P2PIPW", "B RECORD SOLUTION FREQUENCY CC 75-76 NOT")
+        .and_line(" L1/L2/IF/WL/OT/K1/K2/KI/KW/P1/P2/PI/PW"),
+    one_of(77, 78, "TDDDSD", "B RECORD SOLUTION DIFFERENCE CC 77-78 NOT TD/DD/SD"),
+    one_of(79, 80, "FLFXPF  ", "B RECORD SOLUTION BIAS CC 79-80 NOT FL/FX/PF"),
+};
+constexpr RuleSet kBCodeSet{'B', {}, kBCodes};
+constexpr RuleSet kBSolutionSet{'B', "cc 75-80 are not blank", kBSolution};
+
 void b_code_checks(Run& run, std::string_view rec) {
-  using namespace b_record;
-  if (!agency_found(run, field(rec, kAgency))) {
-    run.reports.message("B RECORD PROCESSING AGENCY CC 61-66 NOT IN CONTRIB.DAT", rec);
-  }
-  if (!in_set(field(rec, kOrbitSource), kOrbitSources)) {
-    run.reports.message(
-        {"B RECORD ORBIT SOURCE CC 43-47 NOT", "AEROS/BROAD/COD/DMA/EMR/IGS/JPL/KVR/NSWC/PCISE/SIO/UNK"}, rec);
-  }
-  if (!reference_system_code(field(rec, kReferenceSystem))) {
-    run.reports.message(
-        {"B REC REF SYSTEM CODE CC 52-53 NOT ", "1/2/3/4/5/6/7/8/9/10/11/12/13/14/15/16/17/18/19/98/99"}, rec);
-  }
-  if (!use_code(field(rec, kMetUse))) run.reports.message("B RECORD MET USE CODE CC 54-55 NOT 1/2/3", rec);
-  if (!use_code(field(rec, kIonUse))) run.reports.message("B RECORD ION USE CODE CC 56-57 NOT 1/2/3", rec);
-  if (blank_field(rec, kSolution)) return;
-  if (!in_set(field(rec, kFrequency), kSolutionFrequencies)) {
-    run.reports.message({"B RECORD SOLUTION FREQUENCY CC 75-76 NOT", " L1/L2/IF/WL/OT/K1/K2/KI/KW/P1/P2/PI/PW"}, rec);
-  }
-  if (!in_set(field(rec, kDifference), kSolutionDifferences)) {
-    run.reports.message("B RECORD SOLUTION DIFFERENCE CC 77-78 NOT TD/DD/SD", rec);
-  }
-  if (!in_set(field(rec, kBias), kSolutionBiases)) {
-    run.reports.message("B RECORD SOLUTION BIAS CC 79-80 NOT FL/FX/PF", rec);
-  }
+  check_columns(run, rec, kBCodeSet);
+  if (!blank_field(rec, b_record::kSolution)) check_columns(run, rec, kBSolutionSet);
 }
 
 // The list only limits the run: once it is full, every B record ends it.
@@ -169,6 +167,19 @@ void write_71i(GfilePass& pass, std::string_view rec, const VectorLayout& layout
                     components[5], std::string_view(&rejection, 1), g.frequency, g.difference, g.bias, " 1", g.code}));
 }
 
+// The I record's fields as a chain: only the first fault is reported.
+constexpr ColumnRule kIRecord[] = {
+    filled(2, 13, "I RECORD ANTENNA PATTERN FILE CC 2-13 BLANK"),
+    left_justified(2, 13, "I RECORD ANTENNA PATTERN FILE CC 2-13 NOT LEFT JUSTIFIED"),
+    agency(22, 27, "I RECORD AGENCY CC 22-27 NOT IN CONTRIB.DAT"),
+    filled(28, 35, "I RECORD DATE CC 28-35 BLANK"),
+    number(28, 35, Chars::digits, "I RECORD DATE NON-INTEGER"),
+};
+constexpr RuleSet kISet{'I', {}, kIRecord, Finding::first};
+
+constexpr ColumnRule kCRejection[] = {one_of(58, 58, "RO ", "C RECORD REJECTION CODE CC 58 IS NOT RO OR BLANK")};
+constexpr RuleSet kCRejectionSet{'C', {}, kCRejection};
+
 }  // namespace
 
 void b_record_step(GfilePass& pass, std::string_view rec) {
@@ -200,21 +211,7 @@ void b_record_step(GfilePass& pass, std::string_view rec) {
   write_70i(pass, rec, v);
 }
 
-void i_record_step(GfilePass& pass, std::string_view rec) {
-  using namespace i_record;
-  Reports& r = pass.run.reports;
-  if (blank_field(rec, kPatternFile)) {
-    r.message("I RECORD ANTENNA PATTERN FILE CC 2-13 BLANK", rec);
-  } else if (orv::col(rec, kPatternFile.first) == ' ') {
-    r.message("I RECORD ANTENNA PATTERN FILE CC 2-13 NOT LEFT JUSTIFIED", rec);
-  } else if (!agency_found(pass.run, field(rec, kAgency))) {
-    r.message("I RECORD AGENCY CC 22-27 NOT IN CONTRIB.DAT", rec);
-  } else if (blank_field(rec, kDate)) {
-    r.message("I RECORD DATE CC 28-35 BLANK", rec);
-  } else if (!number_ok(rec, kDate.first, kDate.last, Chars::digits)) {
-    r.message("I RECORD DATE NON-INTEGER", rec);
-  }
-}
+void i_record_step(GfilePass& pass, std::string_view rec) { check_columns(pass.run, rec, kISet); }
 
 void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayout& layout) {
   Run& run = pass.run;
@@ -237,10 +234,7 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
     const Columns c = component.*layout.components;
     const auto value = orv::read_decimal_digits(field(rec, c), kComponentRule);
     if (!value) {
-      fatal(run,
-            format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", layout.letter,
-                   static_cast<int>(component.name.size()), component.name.data(), c.first, c.last),
-            rec);
+      fatal(run, field_non_integer_text(layout.letter, component.name, c), rec);
     }
     values[i] = *value;
   }
@@ -250,10 +244,10 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   v.differential = orv::ssn_key(field(rec, layout.differential_ssn));
   const std::string_view first_80 = orv::cols(rec, 1, kBRecordWidth);
   if (!run.tables.station_found(v.origin, StationScope::positions)) {
-    run.reports.message("ORIGIN SSN CC 2-5 NOT FOUND IN *80* RECORDS", first_80);
+    run.reports.message(kOriginNotFound, first_80);
   }
   if (!run.tables.station_found(v.differential, StationScope::positions)) {
-    run.reports.message("DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS", first_80);
+    run.reports.message(kDifferentialNotFound, first_80);
   }
   if (file_number > kCapacities.vectors_in_file) {
     table_full(run, format("THE NUMBER OF C/F RECORDS IN G-FILE EXCEEDS %4d EXECUTION TERMINATED", kCapacities.vectors_in_file));
@@ -271,27 +265,35 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
   v.group_code = g.code;
   run.vectors.push_back(std::move(v));
 
-  const char rejection = orv::col(rec, layout.rejection_code);
-  if (layout.letter == 'C' && rejection != 'R' && rejection != 'O' && rejection != ' ') {
-    run.reports.message("C RECORD REJECTION CODE CC 58 IS NOT RO OR BLANK", rec);
-  }
+  if (layout.letter == 'C') check_columns(run, rec, kCRejectionSet);
   write_71i(pass, rec, layout, values);
 }
+
+namespace {
+
+using GfileStep = void (*)(GfilePass&, std::string_view);
+constexpr orv::ByCode<GfileStep> kGfileSteps[] = {
+    {'B', b_record_step},
+    {'C', [](GfilePass& pass, std::string_view rec) { vector_record_step(pass, rec, kCRecord); }},
+    {'D', [](GfilePass& pass, std::string_view rec) { matrix_record_step(pass, rec, kDRecord); }},
+    {'E', [](GfilePass& pass, std::string_view rec) { matrix_record_step(pass, rec, kERecord); }},
+    {'F', [](GfilePass& pass, std::string_view rec) { vector_record_step(pass, rec, kFRecord); }},
+    {'I', i_record_step},
+};
+
+constexpr const RuleSet* kGfileSets[] = {&kBCodeSet, &kBSolutionSet, &kCRejectionSet, &kISet};
+
+}  // namespace
+
+std::span<const RuleSet* const> gfile_rule_sets() { return kGfileSets; }
+std::span<const BNumber> b_record_numbers() { return kBNumbers; }
 
 void gfile_pass(Run& run, std::FILE* gfile) {
   GfilePass pass(run);
   orv::CardReader reader(gfile, kGRecordWidth);
   std::string rec;
   while (reader.next(rec)) {
-    switch (rec[0]) {
-      case 'B': b_record_step(pass, rec); break;
-      case 'I': i_record_step(pass, rec); break;
-      case 'C': vector_record_step(pass, rec, kCRecord); break;
-      case 'F': vector_record_step(pass, rec, kFRecord); break;
-      case 'D': matrix_record_step(pass, rec, kDRecord); break;
-      case 'E': matrix_record_step(pass, rec, kERecord); break;
-      default: break;
-    }
+    if (const GfileStep step = orv::step_for(kGfileSteps, orv::record_letter(rec))) step(pass, rec);
   }
   // A read that fails must not pass a half-read G-file as checked.
   if (reader.failed()) {

@@ -23,24 +23,10 @@ const MatrixLayout kERecord{'E', "COVARIANCE", 8, "76I", 13,
                              {{38, 40}, {41, 43}, {44, 55}},
                              {{56, 58}, {59, 61}, {62, 73}}}};
 
-namespace {
-
-// "1", " 1", "01" and the like: a digit 1..top alone or after a zero.
-bool small_code(std::string_view two, char top) {
-  const char a = two[0];
-  const char b = two[1];
-  if (a == '0' || a == ' ') return b >= '1' && b <= top;
-  return b == ' ' && a >= '1' && a <= top;
+std::string field_non_integer_text(char letter, std::string_view name, Columns c) {
+  return orv::format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", letter,
+                     static_cast<int>(name.size()), name.data(), c.first, c.last);
 }
-
-}  // namespace
-
-bool reference_system_code(std::string_view two) {
-  if (small_code(two, '9')) return true;
-  return (two[0] == '1' && two[1] >= '0' && two[1] <= '9') || two == "98" || two == "99";
-}
-
-bool use_code(std::string_view two) { return small_code(two, '3'); }
 
 std::string blank_joined(std::initializer_list<std::string_view> fields) {
   std::string line;

@@ -6,6 +6,7 @@
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,18 +47,15 @@ constexpr Columns kBias{79, 80};
 }  // namespace b_record
 
 
-// Code sets, each code as it stands in its columns.
-constexpr std::array<std::string_view, 12> kOrbitSources{
-    "NSWC ", "BROAD", "KVR  ", "DMA  ", "SIO  ", "AEROS", "PCISE", "UNK  ", "JPL  ", "EMR  ", "COD  ", "IGS  "};
-constexpr std::array<std::string_view, 13> kSolutionFrequencies{
-    "L1", "L2", "IF", "WL", "OT", "K1", "K2", "KI", "KW", "P1", "P2", "PI", "PW"};
-constexpr std::array<std::string_view, 3> kSolutionDifferences{"TD", "DD", "SD"};
-constexpr std::array<std::string_view, 4> kSolutionBiases{"FL", "FX", "PF", "  "};
-
-// The reference system codes 1-9 in any of three spellings, 10-19, 98, 99.
-bool reference_system_code(std::string_view two);
-// The meteorological and ionosphere use codes: 1, 2 or 3 in any of three spellings.
-bool use_code(std::string_view two);
+// The B record's fatal field checks, in the order they are made.
+struct BNumber {
+  Columns columns;
+  Chars chars;
+  int implied;
+  std::string_view message;
+  std::string_view blank_message = {};  // for a field that must be given
+};
+std::span<const BNumber> b_record_numbers();
 
 // --- C and F records: one vector -------------------------------------------------
 
@@ -90,6 +88,14 @@ struct VectorLayout {
 
 constexpr VectorLayout kCRecord{'C', {2, 5}, {6, 9}, 58, {59, 68}, {69, 78}, &VectorComponent::c};
 constexpr VectorLayout kFRecord{'F', {2, 5}, {6, 9}, 64, {65, 70}, {71, 76}, &VectorComponent::f};
+
+// A vector whose stations have no position.  The echo is the record's first 80 columns.
+inline constexpr std::string_view kOriginNotFound = "ORIGIN SSN CC 2-5 NOT FOUND IN *80* RECORDS";
+inline constexpr std::string_view kDifferentialNotFound = "DIFFERENTIAL SSN CC 6-9 NOT FOUND IN *80* RECORDS";
+
+// The fatal text of a C, F, D or E field that is no number: the record
+// letter, the field as the text names it, its columns.
+std::string field_non_integer_text(char letter, std::string_view name, Columns c);
 
 // --- D and E records: correlations and covariances --------------------------------
 

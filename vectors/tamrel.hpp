@@ -185,6 +185,7 @@ bool agency_found(Run& run, std::string_view code);
 
 // --- steps the driver calls -------------------------------------------------
 
+void data_set_record_step(Run& run, std::string_view record);  // the B-file's first record
 void pass1_step(Run& run, std::string_view record);  // B-file, codes 12 25 27 70-72 80 82 84-86
 void pass2_step(Run& run, std::string_view record);  // B-file, codes 20-60
 // The G-file pass over the whole file (with the correlation records), then
