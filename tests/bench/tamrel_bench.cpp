@@ -122,9 +122,12 @@ std::string gnss_bfile() {
 
 // The first twelve orbit sources are the known ones, the others are new
 // names (each a finding of its B record).
+constexpr std::string_view kKnownOrbitSources[] = {"NSWC ", "BROAD", "KVR  ", "DMA  ", "SIO  ", "AEROS",
+                                                   "PCISE", "UNK  ", "JPL  ", "EMR  ", "COD  ", "IGS  "};
+
 std::string orbit_source(int g) {
-  return g < static_cast<int>(tamrel::kOrbitSources.size()) ? std::string(tamrel::kOrbitSources[static_cast<std::size_t>(g)])
-                                                             : format("X%04d", g);
+  return g < static_cast<int>(std::size(kKnownOrbitSources)) ? std::string(kKnownOrbitSources[static_cast<std::size_t>(g)])
+                                                              : format("X%04d", g);
 }
 
 std::string b_record(int g, int vectors) {
