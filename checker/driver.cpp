@@ -22,26 +22,26 @@ void dialogue(Checker& ck, orv::Console& console) {
 
 // Opens the six files in order.  A failure deletes the report, if it was
 // made, and ends the run.
-void open_files(Checker& ck, orv::Console& console) {
+void open_files(Checker& ck, orv::Console& console, orv::FileSystem& system) {
   auto fail = [&](const char* message) {
     console.line(message);
     ck.report.attach(nullptr);
     ck.report_file.close_and_delete();
     throw orv::RunEnd{orv::kEarlyEnd};
   };
-  ck.input = orv::open_input(ck.input_name);
+  ck.input = system.open_input(ck.input_name);
   if (!ck.input) fail(" error in opening input orvantine file");
   // A report under the name of a missing data file would be read back as it.
-  if (!ck.report_file.create(ck.report_name, {ck.input_name, kMessageFileName, orv::kAgencyListName})) {
+  if (!ck.report_file.create(system, ck.report_name, {ck.input_name, kMessageFileName, orv::kAgencyListName})) {
     fail(" error in opening program output file");
   }
   ck.report.attach(ck.report_file.get());
-  ck.message_file = orv::open_input(kMessageFileName);
+  ck.message_file = system.open_input(kMessageFileName);
   if (!ck.message_file) fail(" error in opening direct access error message file");
   ck.messages = MessageFile(ck.message_file.get());
-  if (!ck.working_copy.open()) fail(" error in opening direct access output orvantine file");
-  if (!ck.errors.open()) fail(" error in opening sequential output error file");
-  ck.agency_file = orv::open_input(orv::kAgencyListName);
+  if (!ck.working_copy.open(system.open_scratch())) fail(" error in opening direct access output orvantine file");
+  if (!ck.errors.open(system.open_scratch())) fail(" error in opening sequential output error file");
+  ck.agency_file = system.open_input(orv::kAgencyListName);
   if (!ck.agency_file) fail(" Fatal error in opening agency contrib.dat file");
   ck.agencies.emplace(ck.agency_file.get());
 }
@@ -82,11 +82,12 @@ void structure_error_notice(Checker& ck) {
 
 }  // namespace
 
-int run(orv::Console& console) {
+int run(orv::FileSystem& system) {
+  orv::Console console(system.console_input(), system.console_output());
   Checker ck;
   try {
     dialogue(ck, console);
-    open_files(ck, console);
+    open_files(ck, console, system);
     first_page_header(ck);
     structure_pass(ck);
     if (ck.structure_error) {

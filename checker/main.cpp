@@ -1,10 +1,9 @@
 #include "checker/driver.hpp"
 #include "checker/usage.hpp"
-#include "common/files.hpp"
 
 int main(int argc, char* argv[]) {
   if (const auto status = orv::handle_arguments(argc, argv, corvelin::usage)) return *status;
   orv::ignore_pipe_and_file_size_signals();
-  orv::Console console;
-  return corvelin::run(console);
+  orv::RealFileSystem system;
+  return corvelin::run(system);
 }

@@ -1,6 +1,7 @@
 #include "checker/scratch_files.hpp"
 
 #include <charconv>
+#include <utility>
 
 #include "common/card.hpp"
 #include "common/report_lines.hpp"
@@ -21,9 +22,10 @@ std::int64_t offset_of(int number) { return static_cast<std::int64_t>(number - 1
 
 }  // namespace
 
-bool WorkingCopy::open() {
+bool WorkingCopy::open(orv::File scratch) {
   count_ = 0;
-  return file_.open();
+  kept_.clear();
+  return file_.open(std::move(scratch));
 }
 
 int WorkingCopy::append(std::string_view record) {
@@ -31,22 +33,41 @@ int WorkingCopy::append(std::string_view record) {
   return ++count_;
 }
 
-std::string WorkingCopy::read(int number) {
-  std::string record;
-  read_block(number, 1, record);
-  return record;
+std::string WorkingCopy::read(int number) { return std::string(stored_records(number, 1)); }
+
+std::string_view WorkingCopy::stored_records(int first, int count) {
+  if (first < 1 || count < 1 || count > count_ - first + 1) throw_failure();
+  const int block = block_of(first);
+  const int block_first = block * kBlockRecords + 1;
+  std::string* bytes = &unkept_;
+  if (block < kKeptBlocks) {
+    if (kept_.size() <= static_cast<std::size_t>(block)) kept_.resize(static_cast<std::size_t>(block) + 1);
+    Block& kept = kept_[static_cast<std::size_t>(block)];
+    if (kept.records < first + count - block_first) {
+      const int available = std::min(kBlockRecords, count_ - block_first + 1);
+      read_block(block_first, available, kept.bytes);
+      kept.records = available;
+    }
+    bytes = &kept.bytes;
+  } else {
+    read_block(block_first, std::min(kBlockRecords, count_ - block_first + 1), unkept_);
+  }
+  return std::string_view(*bytes).substr(static_cast<std::size_t>(first - block_first) * kRecordBytes,
+                                         static_cast<std::size_t>(count) * kRecordBytes);
 }
+
+void WorkingCopy::throw_failure() const { throw file_.write_failed() ? kWorkingCopyWrite : kWorkingCopyRead; }
 
 void WorkingCopy::read_block(int first, int count, std::string& into) {
   const bool stored = first >= 1 && count >= 0 && count <= count_ - first + 1;
   if (!stored || !file_.read_at(offset_of(first), static_cast<std::size_t>(count) * kRecordBytes, into)) {
-    throw file_.write_failed() ? kWorkingCopyWrite : kWorkingCopyRead;
+    throw_failure();
   }
 }
 
-bool ErrorList::open() {
+bool ErrorList::open(orv::File scratch) {
   rewind();
-  return file_.open();
+  return file_.open(std::move(scratch));
 }
 
 void ErrorList::add(int message, long records_read, std::string_view record) {
@@ -89,9 +110,11 @@ bool ErrorList::next(int& message, std::string& record) {
 
 std::optional<std::string> MessageFile::text(int number) {
   if (file_ == nullptr || number < 1) return std::nullopt;
+  if (const auto kept = read_.find(number); kept != read_.end()) return kept->second;
   if (std::fseek(file_, static_cast<long>(offset_of(number)), SEEK_SET) != 0) return std::nullopt;
   std::string text(kRecordBytes, ' ');
   if (std::fread(text.data(), 1, text.size(), file_) != text.size()) return std::nullopt;
+  read_.emplace(number, text);
   return text;
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "common/scratch_file.hpp"
 
@@ -24,7 +26,7 @@ struct ScratchFailure {
 // at byte offset 80 * (k - 1), stored one after another and read by number.
 class WorkingCopy {
  public:
-  bool open();
+  bool open(orv::File scratch);  // as ScratchFile::open
   // Stores the record as the next one and answers its number, 1 for the first.
   int append(std::string_view record);
   int count() const { return count_; }
@@ -35,29 +37,47 @@ class WorkingCopy {
   // them in blocks; stops early when visit returns false.
   template <class Visit>
   void scan(int first, int last, Visit visit) {
-    std::string records;  // local: visit may read other records meanwhile
-    for (int block = first; block >= 1 && block <= last; block += kBlockRecords) {
-      const int count = std::min(kBlockRecords, last - block + 1);
-      read_block(block, count, records);
+    std::string records;  // a copy: visit may read other records meanwhile
+    for (int number = first; number >= 1 && number <= last;) {
+      const int block_last = std::min(last, block_of(number) * kBlockRecords + kBlockRecords);
+      const int count = block_last - number + 1;
+      records.assign(stored_records(number, count));
       for (int i = 0; i < count; ++i) {
         const auto record = std::string_view(records).substr(static_cast<std::size_t>(i) * kRecordBytes, kRecordBytes);
-        if (!visit(block + i, record)) return;
+        if (!visit(number + i, record)) return;
       }
+      number = block_last + 1;
     }
   }
 
  private:
+  // Blocks of kBlockRecords records from record 1 on.  The cross-checks scan
+  // the observations once for each station, so the blocks read are kept:
+  // records are only ever appended, and a block is read again once it has
+  // grown.  Only the first kKeptBlocks are kept, which hold a deck at its
+  // capacity, so memory stays bounded whatever the capacity is set to.
   static constexpr int kBlockRecords = 256;
+  static constexpr int kKeptBlocks = 16;
+  struct Block {
+    int records = 0;
+    std::string bytes;
+  };
+  static int block_of(int number) { return (number - 1) / kBlockRecords; }
+  // Records first..first+count-1, all of one block; valid until the next read.
+  std::string_view stored_records(int first, int count);
   void read_block(int first, int count, std::string& into);
+  [[noreturn]] void throw_failure() const;
 
   orv::ScratchFile file_;
   int count_ = 0;
+  std::vector<Block> kept_;
+  std::string unkept_;
 };
 
 // The error list: one line per error, I6, 2X, I6, 2X, A80.
 class ErrorList {
  public:
-  bool open();
+  bool open(orv::File scratch);  // as ScratchFile::open
   void add(int message, long records_read, std::string_view record);
   void rewind();
   // The next entry's message number and record; false at the end.
@@ -71,6 +91,8 @@ class ErrorList {
 };
 
 // The message file: record N holds the 80-character text of message N.
+// A listing names the same few messages again and again, so each text is
+// read once and kept (there are as many as the checker has messages).
 class MessageFile {
  public:
   explicit MessageFile(std::FILE* file = nullptr) : file_(file) {}
@@ -78,6 +100,7 @@ class MessageFile {
 
  private:
   std::FILE* file_;
+  std::unordered_map<int, std::string> read_;
 };
 
 }  // namespace corvelin

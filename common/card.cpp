@@ -9,10 +9,6 @@ namespace {
 constexpr int kCtrlZ = 0x1A;
 }
 
-bool is_blank(std::string_view field) {
-  return std::all_of(field.begin(), field.end(), [](char c) { return c == ' '; });
-}
-
 std::string make_card(std::string_view text, int width) {
   std::string card(text.substr(0, static_cast<std::size_t>(width)));
   card.resize(static_cast<std::size_t>(width), ' ');

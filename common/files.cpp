@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/file_system.hpp"
 #include "common/scratch_file.hpp"
 
 namespace orv {
@@ -117,10 +118,11 @@ void ignore_pipe_and_file_size_signals() {
   std::signal(SIGXFSZ, SIG_IGN);
 }
 
-bool OwnedOutput::create(const std::string& name, const std::vector<std::string>& inputs) {
-  file_ = create_output(name, inputs);
+bool OwnedOutput::create(FileSystem& system, const std::string& name, const std::vector<std::string>& inputs) {
+  file_ = system.create_output(name, inputs);
   if (!file_) return false;
   name_ = name;
+  system_ = &system;
   return true;
 }
 
@@ -132,7 +134,7 @@ void OwnedOutput::close() {
 void OwnedOutput::close_and_delete() {
   if (!file_) return;
   file_.reset();
-  std::remove(name_.c_str());
+  system_->remove_output(name_);
   name_.clear();
 }
 

@@ -9,6 +9,8 @@
 
 namespace orv {
 
+class FileSystem;
+
 struct FileCloser {
   void operator()(std::FILE* f) const {
     if (f != nullptr) std::fclose(f);
@@ -52,7 +54,8 @@ void ignore_pipe_and_file_size_signals();
 class OwnedOutput {
  public:
   OwnedOutput() = default;
-  bool create(const std::string& name, const std::vector<std::string>& inputs = {});  // as create_output
+  // As system.create_output.
+  bool create(FileSystem& system, const std::string& name, const std::vector<std::string>& inputs = {});
   std::FILE* get() const { return file_.get(); }
   void close();            // keep the file
   void close_and_delete(); // remove it; only ever a file this object created
@@ -60,6 +63,7 @@ class OwnedOutput {
  private:
   File file_;
   std::string name_;
+  FileSystem* system_ = nullptr;
 };
 
 }  // namespace orv

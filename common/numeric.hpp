@@ -3,6 +3,7 @@
 // the same pass: what each character may be and how blanks read are its
 // rule, named at every call.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -34,6 +35,59 @@ struct NumberRule {
   int implied = 0;  // implied decimal places; a point written in the field places them instead
 };
 
+namespace detail {
+
+// A field as one pass over its characters found it: its digits (blanks read
+// as zeros where the rule says so) as a number of type T, how many of them
+// follow a written point, and its sign.
+template <class T>
+struct ScannedNumber {
+  T mantissa = 0;
+  int written_decimals = 0;
+  bool point = false;
+  bool negative = false;
+};
+
+template <class T>
+inline std::optional<ScannedNumber<T>> scan_number(std::string_view field, NumberRule rule) {
+  const bool point_allowed = rule.chars == Chars::unsigned_decimal || rule.chars == Chars::signed_decimal;
+  const bool minus_allowed = rule.chars == Chars::signed_implied || rule.chars == Chars::signed_decimal;
+  const bool blank_allowed = rule.chars != Chars::digits;
+  bool started = false;  // a non-blank has been met
+  bool gap = false;      // a blank has followed it (zeros_at_ends)
+  ScannedNumber<T> n;
+  for (const char c : field) {
+    if (c >= '0' && c <= '9') {
+      if (gap) return std::nullopt;
+      n.mantissa = n.mantissa * 10 + (c - '0');
+      if (point_allowed) n.written_decimals += n.point;
+      started = true;
+    } else if (c == ' ') {
+      if (!blank_allowed) return std::nullopt;
+      if (!started || rule.blanks == Blanks::ignored) continue;
+      gap = rule.blanks == Blanks::zeros_at_ends;
+      n.mantissa *= 10;
+      if (point_allowed) n.written_decimals += n.point;
+    } else if (c == '-') {
+      if (!minus_allowed || started) return std::nullopt;
+      n.negative = true;
+      started = true;
+    } else if (c == '.') {
+      if (!point_allowed || n.point || gap) return std::nullopt;
+      n.point = true;
+      started = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!n.point && rule.blanks == Blanks::zeros_at_ends && field.size() < static_cast<std::size_t>(rule.implied)) {
+    return std::nullopt;
+  }
+  return n;
+}
+
+}  // namespace detail
+
 // The value of the field, or none when it breaks its rule: a character its
 // kind does not allow, a second point, a minus anywhere but first, or a
 // blank where its blank rule forbids one.  An all-blank field, or one without
@@ -45,47 +99,29 @@ struct NumberRule {
 // is built in double and the scale applied once at the end, so the value
 // rounds only once.
 inline std::optional<double> read_number(std::string_view field, NumberRule rule) {
-  const bool point_allowed = rule.chars == Chars::unsigned_decimal || rule.chars == Chars::signed_decimal;
-  const bool minus_allowed = rule.chars == Chars::signed_implied || rule.chars == Chars::signed_decimal;
-  const bool blank_allowed = rule.chars != Chars::digits;
-  bool started = false;  // a non-blank has been met
-  bool gap = false;      // a blank has followed it (zeros_at_ends)
-  bool negative = false;
-  bool point = false;
-  int written_decimals = 0;
-  double mantissa = 0.0;
-  for (const char c : field) {
-    if (c >= '0' && c <= '9') {
-      if (gap) return std::nullopt;
-      mantissa = mantissa * 10.0 + (c - '0');
-      written_decimals += point;
-      started = true;
-    } else if (c == ' ') {
-      if (!blank_allowed) return std::nullopt;
-      if (!started || rule.blanks == Blanks::ignored) continue;
-      gap = rule.blanks == Blanks::zeros_at_ends;
-      mantissa *= 10.0;
-      written_decimals += point;
-    } else if (c == '-') {
-      if (!minus_allowed || started) return std::nullopt;
-      negative = true;
-      started = true;
-    } else if (c == '.') {
-      if (!point_allowed || point || gap) return std::nullopt;
-      point = true;
-      started = true;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!point && rule.blanks == Blanks::zeros_at_ends && field.size() < static_cast<std::size_t>(rule.implied)) {
-    return std::nullopt;
-  }
-  const int scale = point ? written_decimals : rule.implied;
+  const auto n = detail::scan_number<double>(field, rule);
+  if (!n) return std::nullopt;
+  const int scale = n->point ? n->written_decimals : rule.implied;
   double divisor = 1.0;  // exact up to 10^22, far beyond any field
   for (int i = 0; i < scale; ++i) divisor *= 10.0;
-  const double value = scale == 0 ? mantissa : mantissa / divisor;
-  return negative && value != 0.0 ? -value : value;
+  const double value = scale == 0 ? n->mantissa : n->mantissa / divisor;
+  return n->negative && value != 0.0 ? -value : value;
+}
+
+// A field as its digits and their scale (its written decimals, else the
+// implied ones), judged as read_number judges it: the value is exactly
+// digits / 10^scale, without a detour through double.  A field of more than
+// 18 characters could overflow and is never read so: it has none.
+struct DecimalDigits {
+  long long digits;
+  int scale;
+};
+
+inline std::optional<DecimalDigits> read_decimal_digits(std::string_view field, NumberRule rule) {
+  if (field.size() > 18) return std::nullopt;
+  const auto n = detail::scan_number<long long>(field, rule);
+  if (!n) return std::nullopt;
+  return DecimalDigits{n->negative ? -n->mantissa : n->mantissa, n->point ? n->written_decimals : rule.implied};
 }
 
 inline bool is_number(std::string_view field, NumberRule rule) { return read_number(field, rule).has_value(); }

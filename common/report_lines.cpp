@@ -14,6 +14,15 @@ void ReportLines::line(std::string_view text) {
   std::fputc('\n', file_);
 }
 
+void ReportLines::lines(std::string_view block) {
+  if (file_ == nullptr) return;
+  if (blanks_ == TrailingBlanks::kept) {
+    std::fwrite(block.data(), 1, block.size(), file_);
+    return;
+  }
+  for_each_line(block, [&](std::string_view text) { line(text); });
+}
+
 bool ReportLines::flush() {
   if (file_ == nullptr) return true;
   return std::fflush(file_) == 0 && std::ferror(file_) == 0;

@@ -23,6 +23,9 @@ class ReportLines {
 
   void line(std::string_view text);
   void empty() { line({}); }
+  // Lines put together by the caller, each ending in a line feed, in one
+  // write: a long listing costs one call per block, not two per line.
+  void lines(std::string_view block);
   // Pushes the lines to the file; false when any of them could not be
   // written (a full disk), so that a run never passes a cut report as done.
   bool flush();
@@ -31,6 +34,16 @@ class ReportLines {
   std::FILE* file_ = nullptr;
   TrailingBlanks blanks_ = TrailingBlanks::trimmed;
 };
+
+// Calls `each` with every line of a block of lines that end in line feeds.
+template <class Each>
+void for_each_line(std::string_view block, Each each) {
+  while (!block.empty()) {
+    const auto end = block.find('\n');
+    each(block.substr(0, end));
+    block.remove_prefix(end == std::string_view::npos ? block.size() : end + 1);
+  }
+}
 
 // The texts one after another in one string.  Preferred to "text" + a
 // temporary string, which g++ 12 at -O3 warns about as an overlapping copy.

@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace orv {
 
@@ -35,59 +35,47 @@ int open_scratch_descriptor() {
   return fd;
 }
 
-ScratchFile::~ScratchFile() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-bool ScratchFile::open() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = open_scratch_descriptor();
+bool ScratchFile::open(File file) {
+  file_ = std::move(file);
   written_ = 0;
   pending_.clear();
-  failed_ = fd_ < 0;
+  failed_ = file_ == nullptr;
   write_failed_ = false;
+  // Appends are gathered here already, and reads ask for whole blocks.
+  if (file_) std::setvbuf(file_.get(), nullptr, _IONBF, 0);
   return !failed_;
 }
 
 bool ScratchFile::append(std::string_view bytes) {
-  if (failed_ || fd_ < 0) return false;
+  if (failed_ || !file_) return false;
   pending_ += bytes;
   return pending_.size() < kGathered || write_pending();
 }
 
 bool ScratchFile::write_pending() {
-  std::size_t done = 0;
-  while (done < pending_.size()) {
-    const ssize_t n = ::pwrite(fd_, pending_.data() + done, pending_.size() - done, written_);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed_ = write_failed_ = true;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-    written_ += n;
+  std::FILE* f = file_.get();
+  if (::fseeko(f, written_, SEEK_SET) != 0 || std::fwrite(pending_.data(), 1, pending_.size(), f) != pending_.size() ||
+      std::fflush(f) != 0) {
+    failed_ = write_failed_ = true;
+    return false;
   }
+  written_ += static_cast<std::int64_t>(pending_.size());
   pending_.clear();
   return true;
 }
 
 bool ScratchFile::read_at(std::int64_t offset, std::size_t count, std::string& into) {
-  if (failed_ || fd_ < 0) return false;
+  if (failed_ || !file_) return false;
   if (offset < 0 || static_cast<std::int64_t>(count) > size() - offset) {
     failed_ = true;
     return false;
   }
   if (!pending_.empty() && !write_pending()) return false;
   into.resize(count);
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::pread(fd_, into.data() + done, count - done, offset + static_cast<std::int64_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed_ = true;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
+  std::FILE* f = file_.get();
+  if (::fseeko(f, offset, SEEK_SET) != 0 || std::fread(into.data(), 1, count, f) != count) {
+    failed_ = true;
+    return false;
   }
   return true;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/files.hpp"
+
 namespace orv {
 
 // The folder scratch files are made in: $TMPDIR when it is set and not
@@ -23,14 +25,10 @@ int open_scratch_descriptor();
 // operation fails, and write_failed() tells whether a write was the cause.
 class ScratchFile {
  public:
-  ScratchFile() = default;
-  ~ScratchFile();
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
-
-  // False when the file cannot be made.
-  bool open();
-  bool is_open() const { return fd_ >= 0; }
+  // Takes the file that FileSystem::open_scratch made, empty; false when
+  // it could not be made (null).
+  bool open(File file);
+  bool is_open() const { return file_ != nullptr; }
 
   // Appends the bytes after everything written so far.  Appends are
   // gathered and written at the latest when a read needs them; false when
@@ -48,7 +46,7 @@ class ScratchFile {
  private:
   bool write_pending();
 
-  int fd_ = -1;
+  File file_;
   std::int64_t written_ = 0;  // bytes on disk
   std::string pending_;       // appended, not yet on disk
   bool failed_ = false;

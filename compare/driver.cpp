@@ -71,16 +71,16 @@ RunParameters dialogue(Comparer& c) {
 
 // --- files and header ---------------------------------------------------------------
 
-void open_files(Comparer& c, const RunParameters& p) {
+void open_files(Comparer& c, const RunParameters& p, orv::FileSystem& system) {
   auto failed = [&](const char* message, const std::string& name) {
     c.console.line(message + shown(name));
     end_run(c);
   };
-  c.observation_file = orv::open_input(p.observation_name);
+  c.observation_file = system.open_input(p.observation_name);
   if (!c.observation_file) failed("Error in opening B-file - ", p.observation_name);
-  c.description_file = orv::open_input(p.description_name);
+  c.description_file = system.open_input(p.description_name);
   if (!c.description_file) failed("Error in opening Description file - ", p.description_name);
-  c.report_file = orv::create_output(p.report_name, {p.observation_name, p.description_name});
+  c.report_file = system.create_output(p.report_name, {p.observation_name, p.description_name});
   if (!c.report_file) failed("Error in opening output file - ", p.report_name);
   c.report.attach(c.report_file.get());
 }
@@ -182,11 +182,12 @@ void end_run(Comparer& c) {
   throw orv::RunEnd{orv::kEarlyEnd};
 }
 
-int run(orv::Console& console) {
+int run(orv::FileSystem& system) {
+  orv::Console console(system.console_input(), system.console_output());
   Comparer c(console);
   try {
     const RunParameters p = dialogue(c);
-    open_files(c, p);
+    open_files(c, p, system);
     write_header(c, p);
     load_observations(c);
     compare_descriptions(c);

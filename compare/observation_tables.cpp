@@ -1,5 +1,6 @@
 #include "compare/observation_tables.hpp"
 
+#include <algorithm>
 
 namespace halvic {
 
@@ -61,6 +62,25 @@ Station* ObservationTables::find_station(const Key& key) { return first_with_key
 
 AuxiliaryStation* ObservationTables::find_auxiliary(const Key& key) {
   return first_with_key(auxiliaries, auxiliary_keys_, key);
+}
+
+const std::vector<std::size_t>& ObservationTables::distances_between(const Key& a, const Key& b) {
+  auto& index = distances_from_;
+  for (; index.indexed < distances.size(); ++index.indexed) {
+    index.positions[std::string(distances[index.indexed].from.text())].push_back(index.indexed);
+  }
+  between_.clear();
+  auto add_from = [&](const Key& from) {
+    const auto listed = index.positions.find(std::string(from.text()));
+    if (listed == index.positions.end()) return;
+    for (const std::size_t i : listed->second) {
+      if (distances[i].to == a || distances[i].to == b) between_.push_back(i);
+    }
+  };
+  add_from(a);
+  if (b != a) add_from(b);  // the same station at both ends: its list once
+  std::sort(between_.begin(), between_.end());
+  return between_;
 }
 
 NameIndex::NameIndex(const ObservationTables& tables) {

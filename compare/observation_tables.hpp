@@ -90,6 +90,10 @@ struct ObservationTables {
   // The first entry with the key, as a search from the first entry finds it.
   Station* find_station(const Key& key);
   AuxiliaryStation* find_auxiliary(const Key& key);
+  // The positions of the distances whose two ends are each `a` or `b`, in
+  // table order, as a search of the whole table finds them; valid until the
+  // next call.
+  const std::vector<std::size_t>& distances_between(const Key& a, const Key& b);
 
   TableCapacities capacity;
   std::vector<Station> stations;
@@ -107,6 +111,14 @@ struct ObservationTables {
   };
   FirstOfKey station_keys_;
   FirstOfKey auxiliary_keys_;
+  // The distances by the key of their first end, each list in table order:
+  // a reference object looks at the few of its stations, not at all 2000.
+  struct DistancesFrom {
+    std::unordered_map<std::string, std::vector<std::size_t>> positions;
+    std::size_t indexed = 0;
+  };
+  DistancesFrom distances_from_;
+  std::vector<std::size_t> between_;
 };
 
 // The key of a 30-character name as a search from the first entry finds it,

@@ -111,8 +111,8 @@ std::optional<double> measured_distance(Comparer& c, const Record& rec) {
 // either way round, measured or reduced.  Those more than 3 mm off become
 // candidates.
 bool distance_matches(Comparer& c, double d, const Key& a, const Key& b) {
-  for (const Distance& e : c.tables.distances) {
-    if ((e.from != a && e.from != b) || (e.to != a && e.to != b)) continue;
+  for (const std::size_t i : c.tables.distances_between(a, b)) {
+    const Distance& e = c.tables.distances[i];
     if (std::fabs(d - e.metres) <= kDistanceTolerance) {
       c.refs.distances.clear();
       return true;

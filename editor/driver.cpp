@@ -86,25 +86,25 @@ bool choice_confirmed(orv::Console& console, const Options& o) {
 // --- files and header ---------------------------------------------------------------
 
 // The decks are read several times over, so they are read in large blocks
-// (outputs are made so by orv::create_output).
+// (outputs are made so by create_output).
 void large_blocks(std::FILE* file) {
   if (file != nullptr) std::setvbuf(file, nullptr, _IOFBF, 1 << 16);
 }
 
-void open_files(Editor& e) {
+void open_files(Editor& e, orv::FileSystem& system) {
   const Options& o = e.options;
-  e.observation_file = orv::open_input(o.observation_name);
+  e.observation_file = system.open_input(o.observation_name);
   if (!e.observation_file) file_failure(e, " ERROR IN OPENING ORVANTINE OBS INPUT FILE - ", o.observation_name);
-  e.description_file = orv::open_input(o.description_name);
+  e.description_file = system.open_input(o.description_name);
   if (!e.description_file) file_failure(e, " ERROR IN OPENING ORVANTINE DESC INPUT FILE - ", o.description_name);
   const std::vector<std::string> inputs{o.observation_name, o.description_name};
-  if (!e.observation_output.create(o.observation_output_name, inputs)) {
+  if (!e.observation_output.create(system, o.observation_output_name, inputs)) {
     file_failure(e, " ERROR IN OPENING ORVANTINE OBS OUTPUT FILE - ", o.observation_output_name);
   }
-  if (!e.description_output.create(o.description_output_name, inputs)) {
+  if (!e.description_output.create(system, o.description_output_name, inputs)) {
     file_failure(e, " ERROR IN OPENING ORVANTINE DESC OUTPUT FILE - ", o.description_output_name);
   }
-  e.report_file = orv::create_output(o.report_name, inputs);
+  e.report_file = system.create_output(o.report_name, inputs);
   if (!e.report_file) file_failure(e, " ERROR IN OPENING PROGRAM OUTPUT FILE - ", o.report_name);
   e.report.attach(e.report_file.get());
   for (std::FILE* file : {e.observation_file.get(), e.description_file.get()}) large_blocks(file);
@@ -260,7 +260,8 @@ void data_error_end(Editor& e) {
   throw orv::RunEnd{orv::kEarlyEnd};
 }
 
-int run(orv::Console& console) {
+int run(orv::FileSystem& system) {
+  orv::Console console(system.console_input(), system.console_output());
   Editor e(console);
   try {
     welcome(console);
@@ -269,7 +270,7 @@ int run(orv::Console& console) {
       console.line(" PROGRAM MORANDEL TERMINATED BY USER, FILES NOT OPENED ");
       return orv::kNormalEnd;
     }
-    open_files(e);
+    open_files(e, system);
     write_header(e);
     load_observations(e);
     load_descriptions(e);

@@ -54,8 +54,6 @@ int integer_field(std::string_view record, int first, int last) {
   return static_cast<int>(orv::read_number(orv::cols(record, first, last), {Chars::digits_blanks}).value_or(0));
 }
 
-bool blank_field(std::string_view record, int first, int last) { return orv::is_blank(orv::cols(record, first, last)); }
-
 void fatal(Run& run, std::string_view message, std::string_view record) {
   run.reports.message(message, record);
   execution_terminated(run);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/card.hpp"
 #include "common/numeric.hpp"
 #include "common/record_code.hpp"
 #include "vectors/tamrel.hpp"
@@ -136,7 +137,9 @@ void check_columns(Run& run, std::string_view record, std::span<const ColumnRule
 // A field of digits and blanks that has passed, read with blanks as zeros.
 int integer_field(std::string_view record, int first, int last);
 
-bool blank_field(std::string_view record, int first, int last);
+inline bool blank_field(std::string_view record, int first, int last) {
+  return orv::is_blank(orv::cols(record, first, last));
+}
 
 // A fatal finding: the message, the record, the termination step.
 [[noreturn]] void fatal(Run& run, std::string_view message, std::string_view record);

@@ -4,7 +4,8 @@
 // the diagonal once.  The set is listed when its last value arrives.
 
 #include <algorithm>
-#include <cmath>
+#include <cstring>
+#include <memory>
 
 #include "common/report_lines.hpp"
 #include "vectors/gfile_records.hpp"
@@ -28,8 +29,48 @@ std::string component_text(const GfilePass& pass, int index) {
   return format("%4d %c", pass.group.vectors[static_cast<std::size_t>(k - 1)], "XYZ"[(index - 1) % 3]);
 }
 
+// One listing record at `at`: the listing code, the file numbers and
+// component letters of its two indexes, its value and the group code, the
+// parts the records of a listing share made once.  The codes are 3
+// characters and the value at most kListedDigitsRoom, so a record fits
+// kListingRoom.
+constexpr std::size_t kListingRoom = 128;
+
+struct ListingParts {
+  std::string head;  // the listing code and a blank
+  std::string tail;  // a blank, the group code and the line feed
+};
+
+char* put(char* at, const std::string& text) {
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+
+char* put_listing_record(char* at, const ListingParts& parts, const MatrixLayout& layout, std::string_view row,
+                         std::string_view column, const StoredValue& v) {
+  at = put(at, parts.head);
+  std::memcpy(at, row.data(), 4);
+  at[4] = ' ';
+  std::memcpy(at + 5, column.data(), 4);
+  at += 9;
+  *at++ = ' ';
+  *at++ = row[5];
+  *at++ = ' ';
+  *at++ = column[5];
+  *at++ = ' ';
+  if (v.scale == layout.implied_decimals) {
+    at = put_listed_digits(at, v.digits, layout.value_width, layout.implied_decimals);
+  } else {  // a group of D and E records: the value is rescaled
+    double value = static_cast<double>(v.digits);
+    for (int i = 0; i < v.scale; ++i) value /= 10.0;
+    at = put(at, listed_decimal(value, layout.value_width, layout.implied_decimals));
+  }
+  return put(at, parts.tail);
+}
+
 // A complete set can hold 11,175 values, so each listing record is put
-// together from the texts of its two indexes and the digits of its value.
+// together from the texts of its two indexes and the digits of its value,
+// and the records go to the report a block at a time.
 void write_listing(GfilePass& pass, const MatrixLayout& layout) {
   const int components = pass.set.components;
   std::vector<std::string> texts(static_cast<std::size_t>(components) + 1);
@@ -37,26 +78,26 @@ void write_listing(GfilePass& pass, const MatrixLayout& layout) {
   auto text_of = [&](int index) -> std::string_view {
     return texts[static_cast<std::size_t>(index >= 1 && index <= components ? index : 0)];
   };
-  std::string line = pass.group.listing_code + " ";
-  const std::size_t head = line.size();
+  const ListingParts parts{pass.group.listing_code + " ", " " + pass.group.code + "\n"};
+  constexpr std::size_t kBlock = 64 * 1024;
+  const auto block = std::make_unique_for_overwrite<char[]>(kBlock + kListingRoom);
+  char* at = block.get();
   for (const StoredValue& v : pass.set.store) {
-    const std::string_view row = text_of(v.low);
-    const std::string_view column = text_of(v.high);
-    line.resize(head);
-    line.append(row.substr(0, 4)).append(" ").append(column.substr(0, 4));
-    line += {' ', row[5], ' ', column[5], ' '};
-    append_listed_decimal(line, v.digits, v.scale, layout.value_width, layout.implied_decimals);
-    line.append(" ").append(pass.group.code);
-    pass.run.reports.long_only(line);
+    at = put_listing_record(at, parts, layout, text_of(v.low), text_of(v.high), v);
+    if (at >= block.get() + kBlock) {
+      pass.run.reports.long_only_lines({block.get(), static_cast<std::size_t>(at - block.get())});
+      at = block.get();
+    }
   }
+  pass.run.reports.long_only_lines({block.get(), static_cast<std::size_t>(at - block.get())});
 }
 
 }  // namespace
 
 void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayout& layout) {
   CorrelationSet& set = pass.set;
-  pass.group.code = std::string(field(rec, kGroupCode));
-  pass.group.listing_code = std::string(layout.listing_code);
+  pass.group.code.assign(field(rec, kGroupCode));
+  pass.group.listing_code.assign(layout.listing_code);
   set.records += 1;
   if (set.records == 1) {
     const int n = static_cast<int>(pass.group.vectors.size());
@@ -67,21 +108,21 @@ void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayou
   for (const MatrixEntry& e : layout.entries) {
     if (blank_field(rec, e.value)) continue;
     // Read as its digits; the record's implied decimals go with it.
-    const auto value = checked_value(rec, e.value, Chars::signed_implied, 0, Blanks::zeros);
+    const auto value = orv::read_decimal_digits(field(rec, e.value), {Chars::signed_implied, Blanks::zeros, 0});
     if (!value) fatal(pass.run, entry_message(layout, layout.value_name, e.value), rec);
-    const auto row = checked_value(rec, e.row, Chars::digits_blanks, 0, Blanks::zeros);
+    const auto row = orv::read_decimal_digits(field(rec, e.row), {Chars::digits_blanks, Blanks::zeros, 0});
     if (!row) fatal(pass.run, entry_message(layout, "ROW NUMBER", e.row), rec);
-    const auto column = checked_value(rec, e.column, Chars::digits_blanks, 0, Blanks::zeros);
+    const auto column = orv::read_decimal_digits(field(rec, e.column), {Chars::digits_blanks, Blanks::zeros, 0});
     if (!column) fatal(pass.run, entry_message(layout, "COL NUMBER", e.column), rec);
 
     set.read += 1;
     // A group may send more values than it needs; the store keeps what a
     // complete set can hold and the rest only count.
     if (static_cast<int>(set.store.size()) < kCapacities.correlations) {
-      const auto r = static_cast<short>(*row);
-      const auto c = static_cast<short>(*column);
+      const auto r = static_cast<short>(row->digits);
+      const auto c = static_cast<short>(column->digits);
       const auto scale = static_cast<short>(layout.implied_decimals);
-      set.store.push_back({std::min(r, c), std::max(r, c), scale, std::llround(*value)});
+      set.store.push_back({std::min(r, c), std::max(r, c), scale, value->digits});
     }
     if (set.read == set.required) {
       write_listing(pass, layout);

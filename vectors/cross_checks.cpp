@@ -3,6 +3,9 @@
 // antenna and an antenna height.  Every media id of a group is listed once.
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "common/report_lines.hpp"
 #include "vectors/gfile_records.hpp"
@@ -46,12 +49,27 @@ class GroupMediaIds {
   std::vector<std::string> ids_;
 };
 
-Occupation* occupation_of(BfileTables& tables, const VectorEnd& end) {
-  for (Occupation& o : tables.occupations) {
-    if (o.media_id == end.media_id && o.ssn == end.ssn) return &o;
+// The occupations by media id, each list in table order: a vector end finds
+// the first occupation with its SSN and media id, as a search of the whole
+// table from its start would, without searching the table for each of the
+// 4000 ends a full G-file has.  The table does not change while it is used.
+class OccupationIndex {
+ public:
+  explicit OccupationIndex(std::vector<Occupation>& table) {
+    for (Occupation& o : table) by_media_id_[o.media_id].push_back(&o);
   }
-  return nullptr;
-}
+  Occupation* occupation_of(const VectorEnd& end) const {
+    const auto listed = by_media_id_.find(end.media_id);
+    if (listed == by_media_id_.end()) return nullptr;
+    for (Occupation* o : listed->second) {
+      if (o->ssn == end.ssn) return o;
+    }
+    return nullptr;
+  }
+
+ private:
+  std::unordered_map<std::string_view, std::vector<Occupation*>> by_media_id_;
+};
 
 void equipment_checks(Run& run, const Occupation& o) {
   if (run.tables.instrument(o.instrument) == nullptr) {
@@ -85,8 +103,8 @@ void write_unmatched_73i(Run& run, const VectorEnd& end) {
                                       end.ssn.text(), "   ", "          ", end.vector.group_code}));
 }
 
-void vector_end(Run& run, GroupMediaIds& listed, const VectorEnd& end) {
-  if (Occupation* o = occupation_of(run.tables, end)) {
+void vector_end(Run& run, const OccupationIndex& occupations, GroupMediaIds& listed, const VectorEnd& end) {
+  if (Occupation* o = occupations.occupation_of(end)) {
     o->used = true;
     equipment_checks(run, *o);
     if (!listed.add(run, end.media_id)) return;
@@ -103,13 +121,14 @@ void vector_end(Run& run, GroupMediaIds& listed, const VectorEnd& end) {
 }  // namespace
 
 void cross_check_pass(Run& run) {
+  const OccupationIndex occupations(run.tables.occupations);
   GroupMediaIds listed;
   int previous_group = 0;
   for (const Vector& v : run.vectors) {
     if (v.group != previous_group) listed.clear();
     previous_group = v.group;
-    vector_end(run, listed, {v, v.origin, v.origin_media_id, "ORIGIN STATION"});
-    vector_end(run, listed, {v, v.differential, v.differential_media_id, "DIFFERENTIAL STATION"});
+    vector_end(run, occupations, listed, {v, v.origin, v.origin_media_id, "ORIGIN STATION"});
+    vector_end(run, occupations, listed, {v, v.differential, v.differential_media_id, "DIFFERENTIAL STATION"});
   }
 }
 

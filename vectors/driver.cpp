@@ -76,14 +76,14 @@ void dialogue(Run& run, RunFiles& files) {
 // Every input is opened before the reports are created: an input that
 // cannot be opened leaves no report behind, and a report can never be
 // created under the name of an input, since every input exists by then.
-void open_files(Run& run, RunFiles& files) {
-  files.bfile = orv::open_input(files.bfile_name);
+void open_files(Run& run, RunFiles& files, orv::FileSystem& system) {
+  files.bfile = system.open_input(files.bfile_name);
   if (!files.bfile) open_failed(run, " error in opening B-file - ", files.bfile_name);
   if (run.gfile_exists) {
-    files.gfile = orv::open_input(files.gfile_name);
+    files.gfile = system.open_input(files.gfile_name);
     if (!files.gfile) open_failed(run, " error in opening G-file - ", files.gfile_name);
   }
-  files.agency_list = orv::open_input(orv::kAgencyListName);
+  files.agency_list = system.open_input(orv::kAgencyListName);
   if (!files.agency_list) {
     run.reports.both(" fatal error in opening contrib.dat file");
     execution_terminated(run);
@@ -92,10 +92,10 @@ void open_files(Run& run, RunFiles& files) {
 
   std::vector<std::string> inputs{files.bfile_name, orv::kAgencyListName};
   if (run.gfile_exists) inputs.push_back(files.gfile_name);
-  files.short_report = orv::create_output(files.short_name, inputs);
+  files.short_report = system.create_output(files.short_name, inputs);
   if (!files.short_report) open_failed(run, " error in opening short output file - ", files.short_name);
   run.reports.attach_short(files.short_report.get());
-  files.long_report = orv::create_output(files.long_name, inputs);
+  files.long_report = system.create_output(files.long_name, inputs);
   if (!files.long_report) open_failed(run, " error in opening long output file - ", files.long_name);
   run.reports.attach_long(files.long_report.get());
 }
@@ -177,12 +177,13 @@ bool termination(Run& run, RunFiles& files) {
 
 }  // namespace
 
-int run(orv::Console& console) {
+int run(orv::FileSystem& system) {
+  orv::Console console(system.console_input(), system.console_output());
   Run state(console);
   RunFiles files;
   try {
     dialogue(state, files);
-    open_files(state, files);
+    open_files(state, files, system);
     write_header(state, files);
     check_bfile(state, files);
     if (state.gfile_exists) check_gfile(state, files);

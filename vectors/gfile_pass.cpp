@@ -120,6 +120,8 @@ void write_70i(GfilePass& pass, std::string_view rec, const BValues& v) {
 
 // --- C and F records ------------------------------------------------------------
 
+constexpr orv::NumberRule kComponentRule{Chars::signed_decimal, Blanks::ignored, 4};
+
 // A media id of an F record is 6 characters; the occupation of that station
 // supplies the other four, and without one the id stays blank.
 std::string completed_media_id(const Run& run, std::string_view six, const orv::SsnKey& key) {
@@ -135,11 +137,28 @@ char listed_rejection(char code, const VectorLayout& layout) {
   return code == ' ' ? ' ' : 'O';
 }
 
-void write_71i(GfilePass& pass, std::string_view rec, const VectorLayout& layout, const std::array<double, 6>& values) {
+// A vector component as listed, 4 decimals: from its digits where it has at
+// most 4, else rounded from its value as a listed decimal is.
+std::string listed_component(std::string_view field, const orv::DecimalDigits& value, int width) {
+  constexpr int kDecimals = 4;
+  if (value.scale > kDecimals) {
+    return listed_decimal(*orv::read_number(field, kComponentRule), width, kDecimals);
+  }
+  long long digits = value.digits;
+  for (int i = value.scale; i < kDecimals; ++i) digits *= 10;
+  char text[kListedDigitsRoom + 16];
+  return std::string(text, put_listed_digits(text, digits, std::min(width, 16), kDecimals));
+}
+
+void write_71i(GfilePass& pass, std::string_view rec, const VectorLayout& layout,
+               const std::array<orv::DecimalDigits, 6>& values) {
   const Group& g = pass.group;
   const Vector& v = pass.run.vectors.back();
   std::array<std::string, 6> components;
-  for (std::size_t i = 0; i < values.size(); ++i) components[i] = listed_decimal(values[i], i % 2 == 0 ? 15 : 7, 4);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const Columns c = kVectorComponents[i].*layout.components;
+    components[i] = listed_component(field(rec, c), values[i], i % 2 == 0 ? 15 : 7);
+  }
   const char rejection = listed_rejection(orv::col(rec, layout.rejection_code), layout);
   pass.run.reports.long_only(
       blank_joined({"71I", format("%4d", static_cast<int>(pass.run.vectors.size())),
@@ -209,11 +228,11 @@ void vector_record_step(GfilePass& pass, std::string_view rec, const VectorLayou
     run.reports.message("THE C/F RECORD COUNT EXCEEDS B RECORD NUMBER OF VECTORS IN GROUP CC 26-28", rec);
   }
 
-  std::array<double, 6> values{};
+  std::array<orv::DecimalDigits, 6> values{};
   for (std::size_t i = 0; i < kVectorComponents.size(); ++i) {
     const VectorComponent& component = kVectorComponents[i];
     const Columns c = component.*layout.components;
-    const auto value = checked_value(rec, c, Chars::signed_decimal, 4, Blanks::ignored);
+    const auto value = orv::read_decimal_digits(field(rec, c), kComponentRule);
     if (!value) {
       fatal(run, field_non_integer_text(layout.letter, component.name, c), rec);
     }

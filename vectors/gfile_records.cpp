@@ -1,5 +1,9 @@
 #include "vectors/gfile_records.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include "common/numeric.hpp"
 #include "common/report_lines.hpp"
 
@@ -39,27 +43,54 @@ std::string listed_decimal(double value, int width, int decimals) {
   return text;
 }
 
-void append_listed_decimal(std::string& line, long long digits, int scale, int width, int decimals) {
-  if (scale != decimals) {
-    double value = static_cast<double>(digits);
-    for (int i = 0; i < scale; ++i) value /= 10.0;
-    line += listed_decimal(value, width, decimals);
-    return;
+namespace {
+
+// "00" to "99": two digits a division.
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
   }
-  // Written backwards: the decimals, the point, the whole part, the sign.
-  char text[48];
-  char* at = text + sizeof text;
-  unsigned long long rest = digits < 0 ? 0ULL - static_cast<unsigned long long>(digits) : digits;
-  for (int i = 0; i < decimals; ++i, rest /= 10) *--at = static_cast<char>('0' + rest % 10);
-  if (decimals > 0) *--at = '.';
-  do {
-    *--at = static_cast<char>('0' + rest % 10);
+  return pairs;
+}();
+
+// The last `count` digits of `rest`, written backwards before `end`.
+char* put_digits_before(char* end, unsigned long long& rest, int count) {
+  for (; count >= 2; count -= 2, rest /= 100) {
+    const auto pair = static_cast<std::size_t>(rest % 100) * 2;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+  }
+  if (count == 1) {
+    *--end = static_cast<char>('0' + rest % 10);
     rest /= 10;
+  }
+  return end;
+}
+
+}  // namespace
+
+char* put_listed_digits(char* at, long long digits, int width, int decimals) {
+  decimals = std::clamp(decimals, 0, 12);  // the layouts' 7 and 8
+  unsigned long long rest = digits < 0 ? 0ULL - static_cast<unsigned long long>(digits) : digits;
+  // Written backwards: the decimals, the point, then what is left of the
+  // digits as the whole part, the sign; then set right in the width.
+  char text[kListedDigitsRoom];
+  char* const end = text + sizeof text;
+  char* first = put_digits_before(end, rest, decimals);
+  if (decimals > 0) *--first = '.';
+  do {
+    first = put_digits_before(first, rest, rest >= 10 ? 2 : 1);
   } while (rest != 0);
-  if (digits < 0) *--at = '-';
-  const auto length = static_cast<int>(text + sizeof text - at);
-  if (length < width) line.append(static_cast<std::size_t>(width - length), ' ');
-  line.append(at, static_cast<std::size_t>(length));
+  if (digits < 0) *--first = '-';
+  const auto length = static_cast<int>(end - first);
+  if (length < width) {
+    std::memset(at, ' ', static_cast<std::size_t>(width - length));
+    at += width - length;
+  }
+  std::memcpy(at, first, static_cast<std::size_t>(length));
+  return at + length;
 }
 
 }  // namespace tamrel

@@ -149,9 +149,12 @@ std::string blank_joined(std::initializer_list<std::string_view> fields);
 
 // A listed decimal: right-aligned in `width`, never written as minus zero.
 std::string listed_decimal(double value, int width, int decimals);
-// The same for digits / 10^scale, without a detour through binary; with no
-// decimals, an integer.
-void append_listed_decimal(std::string& line, long long digits, int scale, int width, int decimals);
+// The same for digits / 10^decimals (0 to 12 decimals), without a detour
+// through binary; with no decimals, an integer.  Written at `at`, which has room for
+// kListedDigitsRoom characters or `width`, whichever is more; answers the
+// end of what was written.
+constexpr int kListedDigitsRoom = 24;
+char* put_listed_digits(char* at, long long digits, int width, int decimals);
 
 // --- the pass --------------------------------------------------------------------------
 

@@ -30,6 +30,14 @@ void Reports::both_short_first(std::string_view line) {
 
 void Reports::long_only(std::string_view line) { to_long(line); }
 
+void Reports::long_only_lines(std::string_view block) {
+  if (long_.is_open()) {
+    long_.lines(block);
+    return;
+  }
+  orv::for_each_line(block, [&](std::string_view line) { to_long(line); });
+}
+
 void Reports::message(std::string_view text, std::string_view record) { message({text}, record); }
 
 void Reports::message(std::initializer_list<std::string_view> lines, std::string_view record) {

@@ -39,6 +39,8 @@ class Reports {
   void both(std::string_view line);
   // A line to the long report only (listing records, some notices).
   void long_only(std::string_view line);
+  // Listing records to the long report only, each ending in a line feed.
+  void long_only_lines(std::string_view block);
   // The usual message shape: its lines, the record, an empty line.
   void message(std::string_view text, std::string_view record);
   void message(std::initializer_list<std::string_view> lines, std::string_view record);

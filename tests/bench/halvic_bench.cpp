@@ -1,11 +1,15 @@
-// Times the comparer with full observation tables and prints the figures:
-// the median of several runs of the built program, in a temporary folder.
+// The comparer with full observation tables (999 stations, 999 auxiliary
+// stations, 3000 directions, 200 angles, 2000 distances) against a
+// description of every station in each of the three layouts, and 3000
+// directions at one station against 500 reference objects; beside cat
+// reading the inputs as often as the comparer reads them.
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "common/report_lines.hpp"
+#include "compare/comparer.hpp"
 #include "tests/support/cards.hpp"
 #include "tests/support/timing.hpp"
 #include "tests/support/workspace.hpp"
@@ -15,7 +19,7 @@ namespace {
 using orv::format;
 using orv::test::card_line;
 
-constexpr int kStations = 999;
+const int kStations = static_cast<int>(halvic::kCapacities.tables.stations);
 
 std::string ssn(int n) { return format("%04d", n); }
 std::string name(int n) { return format("STATION %04d", n); }
@@ -96,32 +100,54 @@ std::string dense_description() {
   return text + card_line({{7, "*BM*"}});
 }
 
-double timed(const std::string& deck, const std::string& description, char layout, int runs) {
-  orv::test::Workspace work;
-  work.write("deck.obs", deck);
-  work.write("deck.dsc", description);
-  return orv::test::median_seconds(runs, [&] {
-    std::remove((work.folder() / "deck.rpt").c_str());
-    work.run("halvic", std::string("deck.obs\nn\ndeck.dsc\n") + layout + "\ndeck.rpt\n");
-  });
+// The same 999 stations described in the unified layout: a station record
+// with its state code, a name record and a note.
+std::string unified_description() {
+  std::string text = card_line({{7, "*BM*"}});
+  for (int s = 1; s <= kStations; ++s) {
+    text += card_line({{7, "*10*"}, {11, ssn(s)}, {17, "N300000W1000000 1000M"}, {47, "NM"}});
+    text += card_line({{7, "*13*"}, {11, name(s)}});
+    text += card_line({{7, "*20*"}, {11, "RECOVERED IN GOOD CONDITION BY THE BENCH PARTY."}});
+  }
+  return text + card_line({{7, "*BM*"}});
+}
+
+// And as a D-file: one 203-column record a station.
+std::string dfile_description() {
+  std::string text;
+  for (int s = 1; s <= kStations; ++s) {
+    text += card_line({{1, "@"}, {2, ssn(s)}, {13, name(s)}, {70, "RECOVERED IN GOOD CONDITION"}, {203, "N"}}, 203);
+  }
+  return text;
+}
+
+orv::test::BenchCase comparer_case(std::string inputs, char layout, std::vector<std::string> reads) {
+  return {"halvic", std::move(inputs), std::string("deck.obs\nn\ndeck.dsc\n") + layout + "\ndeck.rpt\n",
+          std::move(reads), {"deck.rpt"}, [](int status, const orv::test::Workspace& work) -> std::string {
+            if (status != 0) return format("status %d", status);
+            if (work.read("deck.rpt").find("EXCEEDS") != std::string::npos) return "a table overflowed";
+            return "";
+          }};
 }
 
 }  // namespace
 
-int main() {
-  constexpr int kRuns = 7;
-  const std::string empty = card_line({{7, "*BM*"}});
-  const double baseline = timed(empty, empty + empty, 'o', kRuns);
-  const double full_old = timed(full_deck(), full_description(), 'o', kRuns);
-  const double full_unified = timed(full_deck(), full_description(), 'u', kRuns);
-  const double dense = timed(dense_deck(), dense_description(), 'o', kRuns);
-
-  std::printf("halvic, median of %d runs (seconds; process start included)\n", kRuns);
-  std::printf("  one-record deck, empty description            %8.4f\n", baseline);
-  std::printf("  full tables, old layout, 999 stations described %8.4f  (%.1fx empty)\n", full_old,
-              full_old / baseline);
-  std::printf("  full tables, unified layout (stations only)      %8.4f  (%.1fx empty)\n", full_unified,
-              full_unified / baseline);
-  std::printf("  3000 directions at one station, 500 objects      %8.4f  (%.1fx empty)\n", dense, dense / baseline);
-  return 0;
+int main(int argc, char** argv) {
+  const std::string deck = full_deck();
+  orv::test::Workspace old_layout, unified, dfile, dense;
+  for (auto* work : {&old_layout, &unified, &dfile}) work->write("deck.obs", deck);
+  old_layout.write("deck.dsc", full_description());
+  unified.write("deck.dsc", unified_description());
+  dfile.write("deck.dsc", dfile_description());
+  dense.write("deck.obs", dense_deck());
+  dense.write("deck.dsc", dense_description());
+  // Two passes read the observation file through (the stations, then the
+  // distances or the occupations), one the description.
+  const std::vector<std::string> reads{"deck.obs", "deck.obs", "deck.dsc"};
+  return orv::test::run_benches(
+      argc, argv,
+      {{&old_layout, comparer_case("full tables, old layout, 999 stations with objects", 'o', reads)},
+       {&unified, comparer_case("full tables, unified layout, 999 stations", 'u', reads)},
+       {&dfile, comparer_case("full tables, D-file, 999 stations", 'd', reads)},
+       {&dense, comparer_case("3000 directions at one station, 500 objects", 'o', reads)}});
 }

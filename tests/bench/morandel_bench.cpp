@@ -1,14 +1,15 @@
-// Times the editor on full tables and prints the figures: 999 stations and
-// 999 descriptions, each differing in state code and name, thousands of
-// directions and distances, every question answered from the script.  The
-// editor reads the deck four times and the description twice; cat reading
-// the same files as often is the yardstick.
+// The editor with full tables: 999 stations and 999 auxiliary stations, 999
+// descriptions each differing in state code and name, 999 corrections,
+// thousands of directions and distances, every question answered from the
+// script; beside cat reading the inputs as often as the editor reads them
+// (the deck four times, the description twice).
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "common/report_lines.hpp"
+#include "editor/editor.hpp"
 #include "tests/support/cards.hpp"
 #include "tests/support/timing.hpp"
 #include "tests/support/workspace.hpp"
@@ -18,14 +19,14 @@ namespace {
 using orv::format;
 using orv::test::card_line;
 
-constexpr int kStations = 999;
+const int kStations = static_cast<int>(morandel::kCapacities.descriptions);
 
 std::string ssn(int n) { return format("%04d", n); }
 int neighbour(int s, int step) { return (s - 1 + step) % kStations + 1; }
 
 // Six directions in each of two sets and three slope distances at every
 // station (about 12000 directions and 3000 distances), the stations with their
-// positions, and a *25* for every tenth.
+// positions, an auxiliary station beside each, and a *25* for every tenth.
 std::string deck() {
   std::string text = card_line({{1, "000001"}, {7, "*BM*"}, {11, "HZTLOBS GSOFP9BENCH NETWORK"}});
   int seq = 1;
@@ -47,6 +48,10 @@ std::string deck() {
                   {45, format("%02d%02d%07d", 30 + s % 10, s % 60, s * 997 % 6000000)}, {56, "N"},
                   {57, format("%03d%02d%07d", 100 + s % 20, s * 7 % 60, s * 991 % 6000000)}, {69, "W"},
                   {70, format("%06d", 100000 + s * 37)}, {77, "NM"}});
+  }
+  for (int s = 1; s <= kStations; ++s) {
+    text += card_line({{1, format("%06d", ++seq)}, {7, "*82*"}, {11, format("%04d", 5000 + s)},
+                       {15, format("MARK %04d", s)}, {51, ssn(s)}});
   }
   return text + card_line({{7, "*BM*"}});
 }
@@ -73,33 +78,22 @@ std::string answers() {
 
 }  // namespace
 
-int main() {
-  constexpr int kRuns = 9;
+int main(int argc, char** argv) {
   orv::test::Workspace work;
   work.write("deck.obs", deck());
   work.write("deck.dsc", description());
-  const std::string script = answers();
-  const int status = work.run("morandel", script);
-  const std::string report = work.read("deck.rpt");
-  if (status != 0 || report.find("UPDATE OBS *80* STATE CODE") == std::string::npos) {
-    std::printf("the editor's run did not end normally (status %d)\n", status);
-    return 1;
-  }
-
-  const double editor = orv::test::median_seconds(kRuns, [&] {
-    for (const char* output : {"fixed.obs", "fixed.dsc", "deck.rpt"}) std::remove((work.folder() / output).c_str());
-    work.run("morandel", script);
-  });
-  const std::string cat = "cd '" + work.folder().string() +
-                          "' && cat deck.obs deck.obs deck.obs deck.obs deck.dsc deck.dsc >/dev/null";
-  const double reading = orv::test::median_seconds(kRuns, [&] {
-    if (std::system(cat.c_str()) != 0) std::printf("cat failed\n");
-  });
-
-  std::printf("morandel, median of %d runs (seconds; process start included)\n", kRuns);
-  std::printf("  999 stations and descriptions, all differing,\n");
-  std::printf("  11988 directions, 2997 distances, 1998 questions   %8.4f\n", editor);
-  std::printf("  cat reading the deck 4 times and the description 2 %8.4f\n", reading);
-  std::printf("  ratio                                               %8.1fx\n", editor / reading);
-  return 0;
+  const orv::test::BenchCase editor{
+      "morandel",
+      "999 stations, 999 aux, 999 descriptions differing, 999 fixes",
+      answers(),
+      {"deck.obs", "deck.obs", "deck.obs", "deck.dsc", "deck.dsc", "deck.obs"},
+      {"fixed.obs", "fixed.dsc", "deck.rpt"},
+      [](int status, const orv::test::Workspace& work) -> std::string {
+        if (status != 0) return format("status %d", status);
+        const std::string report = work.read("deck.rpt");
+        if (report.find("UPDATE OBS *80* STATE CODE") == std::string::npos) return "no state code corrected";
+        if (report.find("EXCEEDS") != std::string::npos) return "a table overflowed";
+        return "";
+      }};
+  return orv::test::run_benches(argc, argv, {{&work, editor}});
 }

@@ -20,8 +20,8 @@ using orv::test::card;
 class CheckerFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(ck.working_copy.open());
-    ASSERT_TRUE(ck.errors.open());
+    ASSERT_TRUE(ck.working_copy.open(orv::open_scratch()));
+    ASSERT_TRUE(ck.errors.open(orv::open_scratch()));
     report_file_ = orv::open_scratch();
     ck.report.attach(report_file_.get());
   }

@@ -1,4 +1,5 @@
 #include "common/files.hpp"
+#include "common/file_system.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -120,8 +121,9 @@ TEST_F(InTempFolder, AnOutputNamingAnInputIsFoundInAnySpelling) {
 
   // Refused before anything is created.
   EXPECT_EQ(orv::create_output(path("contrib.dat"), inputs), nullptr);
+  orv::RealFileSystem system;
   orv::OwnedOutput output;
-  EXPECT_FALSE(output.create(path("missing.dat"), inputs));
+  EXPECT_FALSE(output.create(system, path("missing.dat"), inputs));
   EXPECT_FALSE(fs::exists(path("contrib.dat")));
   EXPECT_FALSE(fs::exists(path("missing.dat")));
   EXPECT_NE(orv::create_output(path("report.txt"), inputs), nullptr);
@@ -143,14 +145,15 @@ TEST_F(InTempFolder, OutputIsAlwaysNewAndExistingFilesAreUntouched) {
 }
 
 TEST_F(InTempFolder, OwnedOutputDeletesOnlyWhatItCreated) {
+  orv::RealFileSystem system;
   orv::OwnedOutput output;
-  ASSERT_TRUE(output.create(path("out.txt")));
+  ASSERT_TRUE(output.create(system, path("out.txt")));
   output.close_and_delete();
   EXPECT_FALSE(fs::exists(path("out.txt")));
 
   std::ofstream(path("theirs.txt")) << "data\n";
   orv::OwnedOutput refused;
-  EXPECT_FALSE(refused.create(path("theirs.txt")));
+  EXPECT_FALSE(refused.create(system, path("theirs.txt")));
   refused.close_and_delete();
   EXPECT_TRUE(fs::exists(path("theirs.txt")));
 }
@@ -168,7 +171,7 @@ TEST(ScratchFile, HasNoNameInTheFolder) {
 
 TEST(ScratchFile, AnswersOnlyFromWhatWasWritten) {
   orv::ScratchFile scratch;
-  ASSERT_TRUE(scratch.open());
+  ASSERT_TRUE(scratch.open(orv::open_scratch()));
   std::string all;
   for (int i = 0; all.size() < 200 * 1024; ++i) {  // beyond what is gathered before writing
     const std::string line = std::to_string(i) + std::string(90, 'x') + "\n";

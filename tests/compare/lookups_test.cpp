@@ -36,4 +36,23 @@ TEST(DirectionIndex, FirstRunOfAStationWithItsSets) {
   EXPECT_EQ(index.at(Key("0002")), nullptr);
 }
 
+// The distances between two stations as a search of the whole table finds
+// them: either way round, a station to itself, in table order, and those
+// added after a first search.
+TEST(ObservationTables, DistancesBetweenTwoStationsInTableOrder) {
+  ObservationTables tables({10, 10, 10, 10, 10});
+  auto distance = [&](const char* from, const char* to) { tables.distances.push_back({"", Key(from), Key(to)}); };
+  distance("0002", "0001");
+  distance("0003", "0001");
+  distance("0001", "0002");
+  distance("0002", "0002");
+  EXPECT_EQ(tables.distances_between(Key("0001"), Key("0002")), (std::vector<std::size_t>{0, 2, 3}));
+  distance("0001", "0001");
+  distance("0002", "0001");
+  EXPECT_EQ(tables.distances_between(Key("0002"), Key("0001")), (std::vector<std::size_t>{0, 2, 3, 4, 5}));
+  EXPECT_EQ(tables.distances_between(Key("0001"), Key("0001")), (std::vector<std::size_t>{4}));
+  EXPECT_EQ(tables.distances_between(Key("0003"), Key("0002")), (std::vector<std::size_t>{3}));
+  EXPECT_TRUE(tables.distances_between(Key("0004"), Key("0005")).empty());
+}
+
 }  // namespace

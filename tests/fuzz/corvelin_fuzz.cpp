@@ -1,0 +1,8 @@
+// Fuzz target: whole corvelin runs in-process, answers and files fuzzed.
+#include "checker/driver.hpp"
+#include "tests/fuzz/fuzz_target.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  orv::fuzz::run_one(orv::fuzz::Program::corvelin, corvelin::run, data, size);
+  return 0;
+}
