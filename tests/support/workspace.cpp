@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -92,10 +93,13 @@ int Workspace::run(const std::string& program, const std::string& answers, std::
                    const RunConditions& conditions) const {
   std::ofstream(scratch_ / "answers", std::ios::binary) << answers;
   const std::string path = std::string(ORV_BIN_DIR) + "/" + program;
+  const auto started = std::chrono::steady_clock::now();
   const pid_t child = ::fork();
   if (child == 0) start(path, folder_.string(), (scratch_ / "answers").string(), (scratch_ / "console").string(), conditions);
   int raw = 0;
-  if (child < 0 || ::waitpid(child, &raw, 0) != child) return -1;
+  rusage used{};
+  if (child < 0 || ::wait4(child, &raw, 0, &used) != child) return -1;
+  usage_ = {used.ru_maxrss, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count()};
   if (console != nullptr) {
     std::ifstream in(scratch_ / "console", std::ios::binary);
     std::ostringstream text;

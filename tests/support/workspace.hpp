@@ -42,9 +42,18 @@ class Workspace {
   int run(const std::string& program, const std::string& answers, std::string* console = nullptr,
           const RunConditions& conditions = {}) const;
 
+  // What the last run took: its peak resident memory (the kernel's count
+  // for that one child) and its wall time.
+  struct Usage {
+    long peak_kib = 0;
+    double seconds = 0;
+  };
+  const Usage& last_usage() const { return usage_; }
+
  private:
   std::filesystem::path folder_;
   std::filesystem::path scratch_;  // console capture, outside the folder
+  mutable Usage usage_;
 };
 
 }  // namespace orv::test
