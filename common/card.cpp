@@ -19,7 +19,7 @@ CardReader::CardReader(std::FILE* file, int width) : file_(file), width_(width) 
 
 bool CardReader::fill() {
   constexpr std::size_t kBlock = 64 * 1024;
-  if (!block_) block_ = std::make_unique<char[]>(kBlock);
+  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlock);
   at_ = 0;
   size_ = std::fread(block_.get(), 1, kBlock, file_);
   if (size_ == 0 && std::ferror(file_) != 0) failed_ = true;
