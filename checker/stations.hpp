@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "checker/capacities.hpp"
@@ -30,16 +29,18 @@ struct Tallies {
 enum UsageMark { kAngleMark = 0, kDirectionMark = 1, kDistanceMark = 2 };
 
 struct Station {
-  std::string ssn;          // 4 characters
   std::string marks = "000";
   char type = kObserved;
-  std::string reference;    // 4 characters; a *82*'s reference station
   int position_record = 0;  // working-copy number of its first *80*/*81*/*82*
   Tallies tallies;
 };
 
+// Stations in the order entered, found by SSN.  Sized for a full table from
+// the start and holding the SSNs in one string, so that entering stations
+// neither moves the table nor allocates per station.
 class StationTable {
  public:
+  StationTable();
   // 1-based index of the station, 0 when absent.
   int find(std::string_view ssn) const;
   bool is_known(std::string_view ssn) const;  // present with the control type
@@ -48,12 +49,30 @@ class StationTable {
   // Appends a new station (the caller has checked it is absent and the
   // table not full) and answers its index.
   int append(std::string_view ssn, char type, std::string_view reference);
-  Station& at(int index) { return entries_[static_cast<std::size_t>(index - 1)]; }
-  const Station& at(int index) const { return entries_[static_cast<std::size_t>(index - 1)]; }
+  Station& at(int index) { return entries_[static_cast<std::size_t>(index - 1)].station; }
+  const Station& at(int index) const { return entries_[static_cast<std::size_t>(index - 1)].station; }
+  // A *82*'s reference station, 4 characters; blanks for other stations.
+  std::string_view reference(int index) const { return text(entries_[static_cast<std::size_t>(index - 1)].reference); }
 
  private:
-  std::vector<Station> entries_;
-  std::unordered_map<std::string, int> index_;
+  struct Text {
+    std::uint32_t at = 0;
+    std::uint32_t size = 0;
+  };
+  struct Entry {
+    Station station;
+    Text ssn;
+    Text reference;
+  };
+  std::string_view text(Text t) const { return std::string_view(texts_).substr(t.at, t.size); }
+  Text keep(std::string_view text);
+  // Slot of the SSN in `slots_`: where its index is, or the empty slot
+  // where it would go.
+  std::size_t slot_of(std::string_view ssn) const;
+
+  std::vector<Entry> entries_;
+  std::string texts_;              // SSNs and references, one after another
+  std::vector<std::int32_t> slots_;  // open addressing: 1-based indexes, 0 empty
 };
 
 // The distinct forepoints of the current observation set, under one standpoint.
