@@ -3,6 +3,7 @@
 // run, handed to every pass and check.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +55,18 @@ struct PositionIndex {
   std::unordered_map<std::string, std::vector<int>> elevation_records;            // *83* by SSN
 };
 
+// The 20-, 30-, 50- and 60-series records of the working copy under each SSN
+// they name in the columns that tie stations, in the order the candidate
+// search scans them: it runs for every station positioned.
+struct TieIndex {
+  struct Mention {
+    std::uint32_t ssn;  // the four columns as one word
+    Family family;      // the family whose records were scanned
+    int record;         // working-copy number
+  };
+  std::vector<Mention> mentions;  // by SSN, then in scanning order
+};
+
 // One end of the project span as the *12* rows read it.  A part that could
 // not be read counts as 0.
 struct ProjectDate {
@@ -96,6 +109,7 @@ struct SyntaxPassState {
 // The cross-check pass's own state (cross_checks.cpp).
 struct CrossCheckPassState {
   std::optional<PositionIndex> position_index;  // built at its first need
+  std::optional<TieIndex> tie_index;            // likewise
 };
 
 struct Checker {

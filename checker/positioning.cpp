@@ -1,6 +1,9 @@
 #include "checker/positioning.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace corvelin {
 
@@ -35,51 +38,104 @@ class CandidateList {
 constexpr bool kStandpoint = true;
 constexpr bool kForepoint = false;
 
-template <class Visit>
-void scan_family(Checker& ck, Family family, Visit visit) {
-  const Pointers range = ck.family(family);
-  if (range.first == 0) return;
-  ck.working_copy.scan(range.first, range.last, [&](int number, std::string_view rec) {
-    visit(number, rec);
-    return true;
-  });
+// The columns of each family that may name the station, 0 for none.
+struct TieColumns {
+  Family family;
+  std::array<int, 3> first_columns;
+};
+constexpr TieColumns kTieColumns[] = {
+    {Family::k20, {11, 51, 0}},
+    {Family::k30, {11, 51, 72}},
+    {Family::k50, {11, 46, 0}},
+    {Family::k60, {11, 51, 0}},
+};
+
+std::uint32_t word(std::string_view four) {
+  std::uint32_t w = 0;
+  std::memcpy(&w, four.data(), sizeof w);
+  return w;
+}
+
+// Records are read as the search always read them: each family's range of
+// the working copy in turn, whatever records lie in it.
+const TieIndex& tie_index(Checker& ck) {
+  if (ck.cross_check.tie_index) return *ck.cross_check.tie_index;
+  TieIndex& index = ck.cross_check.tie_index.emplace();
+  for (const TieColumns& tie : kTieColumns) {
+    const Pointers range = ck.family(tie.family);
+    if (range.first == 0) continue;
+    ck.working_copy.scan(range.first, range.last, [&](int number, std::string_view rec) {
+      std::array<std::uint32_t, 3> named{};
+      std::size_t count = 0;
+      for (const int first : tie.first_columns) {
+        if (first == 0) continue;
+        const std::uint32_t ssn = word(cols(rec, first, first + 3));
+        if (std::find(named.begin(), named.begin() + static_cast<std::ptrdiff_t>(count), ssn) !=
+            named.begin() + static_cast<std::ptrdiff_t>(count)) {
+          continue;  // one mention per record
+        }
+        named[count++] = ssn;
+        index.mentions.push_back({ssn, tie.family, number});
+      }
+      return true;
+    });
+  }
+  std::stable_sort(index.mentions.begin(), index.mentions.end(),
+                   [](const TieIndex::Mention& a, const TieIndex::Mention& b) { return a.ssn < b.ssn; });
+  return index;
+}
+
+// What one record of a family adds to the list of the station `ssn`.
+void enter_ties(CandidateList& list, const Checker& ck, Family family, int n, std::string_view r,
+                std::string_view ssn) {
+  auto known = [&](std::string_view station) { return ck.stations.is_known(station); };
+  switch (family) {
+    case Family::k20:
+      if (cols(r, 11, 14) == ssn) {
+        if (known(cols(r, 51, 54))) list.enter(n, 20, kStandpoint, cols(r, 51, 54));
+      } else if (cols(r, 51, 54) == ssn && known(cols(r, 11, 14))) {
+        list.enter(n, 20, kForepoint, cols(r, 11, 14));
+      }
+      break;
+    case Family::k30:
+      if (cols(r, 11, 14) == ssn) {
+        if (known(cols(r, 51, 54))) list.enter(n, 30, kStandpoint, cols(r, 51, 54));
+        if (col(r, 75) == ' ' && known(cols(r, 72, 75))) list.enter(n, 30, kStandpoint, cols(r, 72, 75));
+      } else if ((cols(r, 51, 54) == ssn || cols(r, 72, 75) == ssn) && col(r, 14) == ' ') {
+        list.enter(n, 30, kForepoint, cols(r, 11, 14));
+      }
+      break;
+    case Family::k50:
+      if (cols(r, 11, 14) == ssn) {
+        if (col(r, 49) == ' ') list.enter(n, 50, kStandpoint, cols(r, 46, 49));
+      } else if (cols(r, 46, 49) == ssn && col(r, 14) == ' ') {
+        list.enter(n, 50, kForepoint, cols(r, 11, 14));
+      }
+      break;
+    case Family::k60:
+      if (cols(r, 11, 14) == ssn) {
+        if (col(r, 54) == ' ') list.enter(n, 60, kStandpoint, cols(r, 51, 54));
+      } else if (cols(r, 51, 54) == ssn && col(r, 14) == ' ') {
+        list.enter(n, 60, kForepoint, cols(r, 11, 14));
+      }
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace
 
 std::vector<Candidate> build_candidate_list(Checker& ck, std::string_view ssn) {
   CandidateList list(ck);
-  auto known = [&](std::string_view station) { return ck.stations.is_known(station); };
-
-  scan_family(ck, Family::k20, [&](int n, std::string_view r) {
-    if (cols(r, 11, 14) == ssn) {
-      if (known(cols(r, 51, 54))) list.enter(n, 20, kStandpoint, cols(r, 51, 54));
-    } else if (cols(r, 51, 54) == ssn && known(cols(r, 11, 14))) {
-      list.enter(n, 20, kForepoint, cols(r, 11, 14));
-    }
-  });
-  scan_family(ck, Family::k30, [&](int n, std::string_view r) {
-    if (cols(r, 11, 14) == ssn) {
-      if (known(cols(r, 51, 54))) list.enter(n, 30, kStandpoint, cols(r, 51, 54));
-      if (col(r, 75) == ' ' && known(cols(r, 72, 75))) list.enter(n, 30, kStandpoint, cols(r, 72, 75));
-    } else if ((cols(r, 51, 54) == ssn || cols(r, 72, 75) == ssn) && col(r, 14) == ' ') {
-      list.enter(n, 30, kForepoint, cols(r, 11, 14));
-    }
-  });
-  scan_family(ck, Family::k50, [&](int n, std::string_view r) {
-    if (cols(r, 11, 14) == ssn) {
-      if (col(r, 49) == ' ') list.enter(n, 50, kStandpoint, cols(r, 46, 49));
-    } else if (cols(r, 46, 49) == ssn && col(r, 14) == ' ') {
-      list.enter(n, 50, kForepoint, cols(r, 11, 14));
-    }
-  });
-  scan_family(ck, Family::k60, [&](int n, std::string_view r) {
-    if (cols(r, 11, 14) == ssn) {
-      if (col(r, 54) == ' ') list.enter(n, 60, kStandpoint, cols(r, 51, 54));
-    } else if (cols(r, 51, 54) == ssn && col(r, 14) == ' ') {
-      list.enter(n, 60, kForepoint, cols(r, 11, 14));
-    }
-  });
+  // The columns compared are four wide: no other SSN can be named in them.
+  if (ssn.size() != 4) return list.take();
+  const auto& mentions = tie_index(ck).mentions;
+  const auto [from, to] = std::equal_range(mentions.begin(), mentions.end(), TieIndex::Mention{word(ssn), {}, 0},
+                                           [](const TieIndex::Mention& a, const TieIndex::Mention& b) {
+                                             return a.ssn < b.ssn;
+                                           });
+  for (auto m = from; m != to; ++m) enter_ties(list, ck, m->family, m->record, ck.working_copy.read(m->record), ssn);
   return list.take();
 }
 
