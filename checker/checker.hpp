@@ -65,6 +65,7 @@ struct TieIndex {
     int record;         // working-copy number
   };
   std::vector<Mention> mentions;  // by SSN, then in scanning order
+  int records = 0;                 // in the working copy when it was made
 };
 
 // One end of the project span as the *12* rows read it.  A part that could
@@ -109,7 +110,7 @@ struct SyntaxPassState {
 // The cross-check pass's own state (cross_checks.cpp).
 struct CrossCheckPassState {
   std::optional<PositionIndex> position_index;  // built at its first need
-  std::optional<TieIndex> tie_index;            // likewise
+  std::optional<TieIndex> tie_index;            // likewise, and again when the copy grew
 };
 
 struct Checker {

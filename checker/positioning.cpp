@@ -59,8 +59,10 @@ std::uint32_t word(std::string_view four) {
 // Records are read as the search always read them: each family's range of
 // the working copy in turn, whatever records lie in it.
 const TieIndex& tie_index(Checker& ck) {
-  if (ck.cross_check.tie_index) return *ck.cross_check.tie_index;
-  TieIndex& index = ck.cross_check.tie_index.emplace();
+  auto& kept = ck.cross_check.tie_index;
+  if (kept && kept->records == ck.working_copy.count()) return *kept;
+  TieIndex& index = kept.emplace();
+  index.records = ck.working_copy.count();
   for (const TieColumns& tie : kTieColumns) {
     const Pointers range = ck.family(tie.family);
     if (range.first == 0) continue;
