@@ -9,23 +9,32 @@ namespace corvelin {
 
 namespace {
 
+std::uint32_t word(std::string_view four) {
+  std::uint32_t w = 0;
+  std::memcpy(&w, four.data(), sizeof w);
+  return w;
+}
+
 class CandidateList {
  public:
   explicit CandidateList(Checker& ck) : ck_(ck) {}
 
-  // An observation to a station the list already ties, in the same family,
-  // is dropped before the list can be found full.
-  void enter(int record, int family, bool at_standpoint, std::string_view other) {
-    const bool listed = std::any_of(entries_.begin(), entries_.end(), [&](const Candidate& c) {
-      return c.family == family && c.other == other;
-    });
-    if (listed) return;
+  // The other station is cc first..first+3 of the record.  An observation
+  // to a station the list already ties, in the same family, is dropped
+  // before the list can be found full.
+  void enter(int record, int family, bool at_standpoint, std::string_view rec, int first) {
+    const std::string_view other = cols(rec, first, first + 3);
+    // A station is looked up for every record of a repeated deck: the list
+    // is searched as one word a tie.
+    const std::uint64_t tie = static_cast<std::uint64_t>(family) << 32 | word(other);
+    if (std::find(ties_.begin(), ties_.end(), tie) != ties_.end()) return;
     if (entries_.size() >= kCapacities.candidates) {
       ck_.report.empty();
       ck_.report.line(" File of Obs Entries Filled Up in Putawy");
       return;
     }
     entries_.push_back({record, family, at_standpoint, std::string(other)});
+    ties_.push_back(tie);
   }
 
   std::vector<Candidate> take() { return std::move(entries_); }
@@ -33,6 +42,7 @@ class CandidateList {
  private:
   Checker& ck_;
   std::vector<Candidate> entries_;
+  std::vector<std::uint64_t> ties_;  // family and other station of each entry
 };
 
 constexpr bool kStandpoint = true;
@@ -49,12 +59,6 @@ constexpr TieColumns kTieColumns[] = {
     {Family::k50, {11, 46, 0}},
     {Family::k60, {11, 51, 0}},
 };
-
-std::uint32_t word(std::string_view four) {
-  std::uint32_t w = 0;
-  std::memcpy(&w, four.data(), sizeof w);
-  return w;
-}
 
 // Records are read as the search always read them: each family's range of
 // the working copy in turn, whatever records lie in it.
@@ -94,31 +98,31 @@ void enter_ties(CandidateList& list, const Checker& ck, Family family, int n, st
   switch (family) {
     case Family::k20:
       if (cols(r, 11, 14) == ssn) {
-        if (known(cols(r, 51, 54))) list.enter(n, 20, kStandpoint, cols(r, 51, 54));
+        if (known(cols(r, 51, 54))) list.enter(n, 20, kStandpoint, r, 51);
       } else if (cols(r, 51, 54) == ssn && known(cols(r, 11, 14))) {
-        list.enter(n, 20, kForepoint, cols(r, 11, 14));
+        list.enter(n, 20, kForepoint, r, 11);
       }
       break;
     case Family::k30:
       if (cols(r, 11, 14) == ssn) {
-        if (known(cols(r, 51, 54))) list.enter(n, 30, kStandpoint, cols(r, 51, 54));
-        if (col(r, 75) == ' ' && known(cols(r, 72, 75))) list.enter(n, 30, kStandpoint, cols(r, 72, 75));
+        if (known(cols(r, 51, 54))) list.enter(n, 30, kStandpoint, r, 51);
+        if (col(r, 75) == ' ' && known(cols(r, 72, 75))) list.enter(n, 30, kStandpoint, r, 72);
       } else if ((cols(r, 51, 54) == ssn || cols(r, 72, 75) == ssn) && col(r, 14) == ' ') {
-        list.enter(n, 30, kForepoint, cols(r, 11, 14));
+        list.enter(n, 30, kForepoint, r, 11);
       }
       break;
     case Family::k50:
       if (cols(r, 11, 14) == ssn) {
-        if (col(r, 49) == ' ') list.enter(n, 50, kStandpoint, cols(r, 46, 49));
+        if (col(r, 49) == ' ') list.enter(n, 50, kStandpoint, r, 46);
       } else if (cols(r, 46, 49) == ssn && col(r, 14) == ' ') {
-        list.enter(n, 50, kForepoint, cols(r, 11, 14));
+        list.enter(n, 50, kForepoint, r, 11);
       }
       break;
     case Family::k60:
       if (cols(r, 11, 14) == ssn) {
-        if (col(r, 54) == ' ') list.enter(n, 60, kStandpoint, cols(r, 51, 54));
+        if (col(r, 54) == ' ') list.enter(n, 60, kStandpoint, r, 51);
       } else if (cols(r, 51, 54) == ssn && col(r, 14) == ' ') {
-        list.enter(n, 60, kForepoint, cols(r, 11, 14));
+        list.enter(n, 60, kForepoint, r, 11);
       }
       break;
     default:
