@@ -48,46 +48,8 @@ struct ScannedNumber {
   bool negative = false;
 };
 
-// Blank-as-zero without a point: a leading blank reads as a leading zero, so
-// every character is a digit, 0 (blank or minus) or a fault, and the field
-// is read without a branch on what each character is, its digits gathered
-// as an integer (exact: at most 15 of them, so a double holds them too).  A
-// G-file's millions of correlation digits come this way, where a branch per
-// character would be mispredicted at every change from blank to digit.
-constexpr std::size_t kWholeNumberWidth = 15;
-
-template <class T>
-inline std::optional<ScannedNumber<T>> scan_whole_number(std::string_view field, NumberRule rule) {
-  const bool minus_allowed = rule.chars == Chars::signed_implied;
-  const bool blank_allowed = rule.chars != Chars::digits;
-  bool fault = false;
-  bool started = false;
-  bool negative = false;
-  unsigned long long mantissa = 0;
-  for (const char c : field) {
-    const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
-    const bool is_digit = digit < 10;
-    const bool blank = c == ' ';
-    const bool minus = c == '-';
-    const bool allowed = is_digit | (blank & blank_allowed) | (minus & minus_allowed);
-    fault |= (!allowed) | (minus & started);
-    negative |= minus;
-    started |= !blank;
-    mantissa = mantissa * 10 + (is_digit ? digit : 0U);
-  }
-  if (fault) return std::nullopt;
-  ScannedNumber<T> n;
-  n.mantissa = static_cast<T>(mantissa);
-  n.negative = negative;
-  return n;
-}
-
 template <class T>
 inline std::optional<ScannedNumber<T>> scan_number(std::string_view field, NumberRule rule) {
-  if (rule.blanks == Blanks::zeros && rule.chars != Chars::unsigned_decimal && rule.chars != Chars::signed_decimal &&
-      field.size() <= kWholeNumberWidth) {
-    return scan_whole_number<T>(field, rule);
-  }
   const bool point_allowed = rule.chars == Chars::unsigned_decimal || rule.chars == Chars::signed_decimal;
   const bool minus_allowed = rule.chars == Chars::signed_implied || rule.chars == Chars::signed_decimal;
   const bool blank_allowed = rule.chars != Chars::digits;

@@ -30,33 +30,52 @@ std::string component_text(const GfilePass& pass, int index) {
 }
 
 // One listing record at `at`: the listing code, the file numbers and
-// component letters of its two indexes, its value and the group code, the
-// parts the records of a listing share made once.  The codes are 3
-// characters and the value at most kListedDigitsRoom, so a record fits
-// kListingRoom.
+// component letters of its two indexes, its value and the group code.  The
+// parts the records of a listing share are made once, each padded to a
+// fixed size so that it is copied as one block of that size (a set can hold
+// 11,175 values); the codes are 3 characters and the value at most
+// kListedDigitsRoom, so a record fits kListingRoom.
 constexpr std::size_t kListingRoom = 128;
+constexpr std::size_t kPartRoom = 8;
 
-struct ListingParts {
-  std::string head;  // the listing code and a blank
-  std::string tail;  // a blank, the group code and the line feed
+struct ListingPart {
+  char text[kPartRoom];
+  std::size_t size;
 };
+
+ListingPart listing_part(std::string_view text) {
+  ListingPart part{};
+  part.size = std::min(text.size(), kPartRoom);
+  std::memcpy(part.text, text.data(), part.size);
+  return part;
+}
+
+char* put(char* at, const ListingPart& part) {
+  std::memcpy(at, part.text, kPartRoom);
+  return at + part.size;
+}
 
 char* put(char* at, const std::string& text) {
   std::memcpy(at, text.data(), text.size());
   return at + text.size();
 }
 
-char* put_listing_record(char* at, const ListingParts& parts, const MatrixLayout& layout, std::string_view row,
-                         std::string_view column, const StoredValue& v) {
+struct ListingParts {
+  ListingPart head;  // the listing code and a blank
+  ListingPart tail;  // a blank, the group code and the line feed
+};
+
+char* put_listing_record(char* at, const ListingParts& parts, const MatrixLayout& layout, const ListingPart& row,
+                         const ListingPart& column, const StoredValue& v) {
   at = put(at, parts.head);
-  std::memcpy(at, row.data(), 4);
+  std::memcpy(at, row.text, 4);
   at[4] = ' ';
-  std::memcpy(at + 5, column.data(), 4);
+  std::memcpy(at + 5, column.text, 4);
   at += 9;
   *at++ = ' ';
-  *at++ = row[5];
+  *at++ = row.text[5];
   *at++ = ' ';
-  *at++ = column[5];
+  *at++ = column.text[5];
   *at++ = ' ';
   if (v.scale == layout.implied_decimals) {
     at = put_listed_digits(at, v.digits, layout.value_width, layout.implied_decimals);
@@ -68,17 +87,15 @@ char* put_listing_record(char* at, const ListingParts& parts, const MatrixLayout
   return put(at, parts.tail);
 }
 
-// A complete set can hold 11,175 values, so each listing record is put
-// together from the texts of its two indexes and the digits of its value,
-// and the records go to the report a block at a time.
+// The records go to the report a block at a time.
 void write_listing(GfilePass& pass, const MatrixLayout& layout) {
   const int components = pass.set.components;
-  std::vector<std::string> texts(static_cast<std::size_t>(components) + 1);
-  for (int i = 0; i <= components; ++i) texts[static_cast<std::size_t>(i)] = component_text(pass, i);
-  auto text_of = [&](int index) -> std::string_view {
+  std::vector<ListingPart> texts(static_cast<std::size_t>(components) + 1);
+  for (int i = 0; i <= components; ++i) texts[static_cast<std::size_t>(i)] = listing_part(component_text(pass, i));
+  auto text_of = [&](int index) -> const ListingPart& {
     return texts[static_cast<std::size_t>(index >= 1 && index <= components ? index : 0)];
   };
-  const ListingParts parts{pass.group.listing_code + " ", " " + pass.group.code + "\n"};
+  const ListingParts parts{listing_part(pass.group.listing_code + " "), listing_part(" " + pass.group.code + "\n")};
   constexpr std::size_t kBlock = 64 * 1024;
   const auto block = std::make_unique_for_overwrite<char[]>(kBlock + kListingRoom);
   char* at = block.get();

@@ -74,23 +74,27 @@ char* put_digits_before(char* end, unsigned long long& rest, int count) {
 char* put_listed_digits(char* at, long long digits, int width, int decimals) {
   decimals = std::clamp(decimals, 0, 12);  // the layouts' 7 and 8
   unsigned long long rest = digits < 0 ? 0ULL - static_cast<unsigned long long>(digits) : digits;
-  // Written backwards: the decimals, the point, then what is left of the
-  // digits as the whole part, the sign; then set right in the width.
-  char text[kListedDigitsRoom];
-  char* const end = text + sizeof text;
+  if (width > kListedDigitsRoom) {  // blanks no number needs
+    std::memset(at, ' ', static_cast<std::size_t>(width - kListedDigitsRoom));
+    at += width - kListedDigitsRoom;
+    width = kListedDigitsRoom;
+  }
+  // Written backwards into blanks: the decimals, the point, then what is
+  // left of the digits as the whole part, the sign.  The listed field is
+  // the last `width` characters, or the whole number where it is longer,
+  // copied as one block of fixed size: values are listed by the million.
+  char text[2 * kListedDigitsRoom];
+  std::memset(text, ' ', sizeof text);
+  char* const end = text + kListedDigitsRoom;
   char* first = put_digits_before(end, rest, decimals);
   if (decimals > 0) *--first = '.';
   do {
     first = put_digits_before(first, rest, rest >= 10 ? 2 : 1);
   } while (rest != 0);
   if (digits < 0) *--first = '-';
-  const auto length = static_cast<int>(end - first);
-  if (length < width) {
-    std::memset(at, ' ', static_cast<std::size_t>(width - length));
-    at += width - length;
-  }
-  std::memcpy(at, first, static_cast<std::size_t>(length));
-  return at + length;
+  const auto size = std::max(static_cast<int>(end - first), width);
+  std::memcpy(at, end - size, kListedDigitsRoom);
+  return at + size;
 }
 
 }  // namespace tamrel

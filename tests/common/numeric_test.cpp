@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 #include "common/card.hpp"
 
@@ -92,40 +91,6 @@ TEST(Conversion, MalformedNumbersHaveNoValue) {
   EXPECT_FALSE(blank_as_zero("12A", 0));
   EXPECT_DOUBLE_EQ(*blank_as_zero("  -  ", 2), 0.0);  // no digits: zero
   EXPECT_DOUBLE_EQ(*blank_ignored(" .  ", 2), 0.0);
-}
-
-// Fields without a point are read on their own path; every such field of up
-// to five characters must read as the general reader reads it.
-TEST(Conversion, WholeNumberKindsReadAsDecimalKinds) {
-  const std::string_view alphabet = " 07-x.";
-  for (int length = 0; length <= 5; ++length) {
-    int combinations = 1;
-    for (int i = 0; i < length; ++i) combinations *= static_cast<int>(alphabet.size());
-    for (int k = 0; k < combinations; ++k) {
-      std::string field;
-      for (int i = 0, rest = k; i < length; ++i, rest /= static_cast<int>(alphabet.size())) {
-        field += alphabet[static_cast<std::size_t>(rest) % alphabet.size()];
-      }
-      const auto general = read_number(field, {Chars::signed_decimal, Blanks::zeros, 2});
-      const bool point = field.find('.') != std::string::npos;
-      const bool minus = field.find('-') != std::string::npos;
-      const bool blank = field.find(' ') != std::string::npos;
-      const auto expect = [&](Chars chars, bool allowed) {
-        const auto whole = read_number(field, {chars, Blanks::zeros, 2});
-        EXPECT_EQ(whole.has_value(), allowed && general.has_value()) << '"' << field << '"';
-        if (whole && general) {
-          EXPECT_EQ(*whole, *general) << '"' << field << '"';
-        }
-      };
-      expect(Chars::signed_implied, !point);
-      expect(Chars::digits_blanks, !point && !minus);
-      expect(Chars::digits, !point && !minus && !blank);
-      const auto digits = orv::read_decimal_digits(field, {Chars::signed_implied, Blanks::zeros, 2});
-      if (digits && general) {
-        EXPECT_EQ(static_cast<double>(digits->digits) / 100.0, *general) << '"' << field << '"';
-      }
-    }
-  }
 }
 
 TEST(Conversion, BlanksAtEndsOnly) {

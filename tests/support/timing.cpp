@@ -55,6 +55,40 @@ bool cat(const Workspace& work, const std::vector<std::string>& files) {
   return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A process that writes `bytes` zeros to a file of the folder a block at a
+// time, as a program writes its report.
+bool write_bytes(const Workspace& work, long long bytes) {
+  const std::string name = (work.folder() / ".bench-written").string();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    static char block[64 * 1024];
+    const int file = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (file < 0) ::_exit(1);
+    for (long long left = bytes; left > 0;) {
+      const auto size = static_cast<std::size_t>(std::min<long long>(left, sizeof block));
+      if (::write(file, block, size) != static_cast<ssize_t>(size)) ::_exit(1);
+      left -= static_cast<long long>(size);
+    }
+    ::_exit(::close(file) == 0 ? 0 : 1);
+  }
+  int status = 0;
+  const bool written = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  std::remove(name.c_str());
+  return written;
+}
+
+long long size_of_outputs(const Workspace& work, const BenchCase& bench) {
+  long long bytes = 0;
+  std::error_code ignored;
+  for (const std::string& name : bench.outputs) {
+    const auto size = std::filesystem::file_size(work.folder() / name, ignored);
+    if (!ignored) bytes += static_cast<long long>(size);
+  }
+  return bytes;
+}
+
+constexpr long long kWritesWorthAFloor = 1024 * 1024;
+
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -103,7 +137,8 @@ BenchFigures measure(const Workspace& work, const BenchCase& bench, int runs) {
     std::printf("%s on %s: %s\n", bench.program.c_str(), bench.inputs.c_str(), problem.c_str());
     std::exit(1);
   }
-  std::vector<double> program_wall, program_cpu, cat_wall, cat_cpu;
+  const long long written = size_of_outputs(work, bench);
+  std::vector<double> program_wall, program_cpu, cat_wall, cat_cpu, io_wall, io_cpu;
   for (int i = 0; i < runs; ++i) {
     remove_outputs();
     const Times program = timed([&] { work.run(bench.program, bench.answers); });
@@ -117,9 +152,25 @@ BenchFigures measure(const Workspace& work, const BenchCase& bench, int runs) {
     program_cpu.push_back(program.cpu);
     cat_wall.push_back(reading.wall);
     cat_cpu.push_back(reading.cpu);
+    if (written >= kWritesWorthAFloor) {
+      const Times writing = timed([&] {
+        if (!write_bytes(work, written)) {
+          std::printf("could not write %lld bytes beside the inputs of %s\n", written, bench.program.c_str());
+          std::exit(1);
+        }
+      });
+      io_wall.push_back(reading.wall + writing.wall);
+      io_cpu.push_back(reading.cpu + writing.cpu);
+    }
   }
   remove_outputs();
-  return {median(program_wall), median(cat_wall), median(program_cpu), median(cat_cpu)};
+  BenchFigures figures{median(program_wall), median(cat_wall), median(program_cpu), median(cat_cpu)};
+  figures.written_bytes = written;
+  if (!io_wall.empty()) {
+    figures.io_wall = median(io_wall);
+    figures.io_cpu = median(io_cpu);
+  }
+  return figures;
 }
 
 void print_bench_header(int runs) {
@@ -132,6 +183,11 @@ void print_bench_row(const BenchCase& bench, const BenchFigures& f) {
   std::printf("%-9s %-64s %-34s %9.4f %9.4f %5.1fx %9.4f %9.4f %5.1fx\n", bench.program.c_str(), bench.inputs.c_str(),
               reads_text(bench.reads).c_str(), f.program_wall, f.cat_wall, f.program_wall / f.cat_wall,
               f.program_cpu, f.cat_cpu, f.program_cpu / f.cat_cpu);
+  if (f.io_cpu > 0.0) {
+    const std::string writes = "  and writes " + std::to_string(f.written_bytes / 1000000) + " MB: cat and a writer of as many bytes";
+    std::printf("%-9s %-99s %9.4f %9.4f %5.1fx %9.4f %9.4f %5.1fx\n", "", writes.c_str(), f.program_wall, f.io_wall,
+                f.program_wall / f.io_wall, f.program_cpu, f.io_cpu, f.program_cpu / f.io_cpu);
+  }
   std::fflush(stdout);
 }
 

@@ -31,6 +31,11 @@ struct BenchFigures {
   double cat_wall = 0.0;
   double program_cpu = 0.0;
   double cat_cpu = 0.0;
+  // What the program writes, and cat with a writer of as many bytes beside
+  // it: the floor for a program that writes more than it reads.
+  long long written_bytes = 0;
+  double io_wall = 0.0;
+  double io_cpu = 0.0;
 };
 
 // The number of runs from the command line (--runs N), else `fallback`;
