@@ -13,6 +13,7 @@
 
 #include "checker/capacities.hpp"
 #include "checker/fields.hpp"
+#include "checker/numbers_by_key.hpp"
 #include "checker/scratch_files.hpp"
 #include "checker/stations.hpp"
 #include "common/agency_list.hpp"
@@ -77,6 +78,8 @@ struct ProjectDate {
   int value() const { return century * 100 + year; }
 };
 
+inline constexpr auto kStored = static_cast<std::size_t>(kCapacities.working_copy);
+
 // The structure pass's own state (structure.cpp, and the project records'
 // rows for the *12* dates).
 struct StructurePassState {
@@ -89,8 +92,8 @@ struct StructurePassState {
   bool previous_was_25 = false;
   // Duplicate keys (code, cc 11-14, cc 15-16, further field) of the stored
   // records that carry one, by key; and every stored record by cc 7-14.
-  std::unordered_map<std::string, std::vector<int>> duplicate_keys;
-  std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
+  NumbersByKey duplicate_keys{kStored, kStored * 16};
+  NumbersByKey by_code_and_ssn{kStored, kStored * 8};
   // The direction (cc 11-16, 51-54, 64-72) of every stored *20*, also of one
   // stored without its key after 323: a *22* repeating any of them is dropped.
   std::unordered_set<std::string> stored_directions;

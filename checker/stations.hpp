@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checker/capacities.hpp"
+#include "checker/numbers_by_key.hpp"
 
 namespace corvelin {
 
@@ -36,13 +37,13 @@ struct Station {
 };
 
 // Stations in the order entered, found by SSN.  Sized for a full table from
-// the start and holding the SSNs in one string, so that entering stations
+// the start, with the references in one string, so that entering stations
 // neither moves the table nor allocates per station.
 class StationTable {
  public:
   StationTable();
   // 1-based index of the station, 0 when absent.
-  int find(std::string_view ssn) const;
+  int find(std::string_view ssn) const { return index_.first(ssn); }
   bool is_known(std::string_view ssn) const;  // present with the control type
   bool full() const { return size() >= kCapacities.stations; }
   int size() const { return static_cast<int>(entries_.size()); }
@@ -52,27 +53,21 @@ class StationTable {
   Station& at(int index) { return entries_[static_cast<std::size_t>(index - 1)].station; }
   const Station& at(int index) const { return entries_[static_cast<std::size_t>(index - 1)].station; }
   // A *82*'s reference station, 4 characters; blanks for other stations.
-  std::string_view reference(int index) const { return text(entries_[static_cast<std::size_t>(index - 1)].reference); }
+  std::string_view reference(int index) const {
+    const Entry& e = entries_[static_cast<std::size_t>(index - 1)];
+    return std::string_view(references_).substr(e.reference_at, e.reference_size);
+  }
 
  private:
-  struct Text {
-    std::uint32_t at = 0;
-    std::uint32_t size = 0;
-  };
   struct Entry {
     Station station;
-    Text ssn;
-    Text reference;
+    std::uint32_t reference_at = 0;  // in references_
+    std::uint32_t reference_size = 0;
   };
-  std::string_view text(Text t) const { return std::string_view(texts_).substr(t.at, t.size); }
-  Text keep(std::string_view text);
-  // Slot of the SSN in `slots_`: where its index is, or the empty slot
-  // where it would go.
-  std::size_t slot_of(std::string_view ssn) const;
 
   std::vector<Entry> entries_;
-  std::string texts_;              // SSNs and references, one after another
-  std::vector<std::int32_t> slots_;  // open addressing: 1-based indexes, 0 empty
+  std::string references_;  // one after another
+  NumbersByKey index_;      // each SSN's index
 };
 
 // The distinct forepoints of the current observation set, under one standpoint.
