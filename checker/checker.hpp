@@ -3,6 +3,7 @@
 // run, handed to every pass and check.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "checker/capacities.hpp"
 #include "checker/fields.hpp"
+#include "checker/numbers_by_key.hpp"
 #include "checker/scratch_files.hpp"
 #include "checker/stations.hpp"
 #include "common/agency_list.hpp"
@@ -54,6 +56,19 @@ struct PositionIndex {
   std::unordered_map<std::string, std::vector<int>> elevation_records;            // *83* by SSN
 };
 
+// The 20-, 30-, 50- and 60-series records of the working copy under each SSN
+// they name in the columns that tie stations, in the order the candidate
+// search scans them: it runs for every station positioned.
+struct TieIndex {
+  struct Mention {
+    std::uint32_t ssn;  // the four columns as one word
+    Family family;      // the family whose records were scanned
+    int record;         // working-copy number
+  };
+  std::vector<Mention> mentions;  // by SSN, then in scanning order
+  int records = 0;                 // in the working copy when it was made
+};
+
 // One end of the project span as the *12* rows read it.  A part that could
 // not be read counts as 0.
 struct ProjectDate {
@@ -62,6 +77,8 @@ struct ProjectDate {
   bool faulty = false;
   int value() const { return century * 100 + year; }
 };
+
+inline constexpr auto kStored = static_cast<std::size_t>(kCapacities.working_copy);
 
 // The structure pass's own state (structure.cpp, and the project records'
 // rows for the *12* dates).
@@ -75,8 +92,8 @@ struct StructurePassState {
   bool previous_was_25 = false;
   // Duplicate keys (code, cc 11-14, cc 15-16, further field) of the stored
   // records that carry one, by key; and every stored record by cc 7-14.
-  std::unordered_map<std::string, std::vector<int>> duplicate_keys;
-  std::unordered_map<std::string, std::vector<int>> by_code_and_ssn;
+  NumbersByKey duplicate_keys{kStored, kStored * 16};
+  NumbersByKey by_code_and_ssn{kStored, kStored * 8};
   // The direction (cc 11-16, 51-54, 64-72) of every stored *20*, also of one
   // stored without its key after 323: a *22* repeating any of them is dropped.
   std::unordered_set<std::string> stored_directions;
@@ -96,6 +113,7 @@ struct SyntaxPassState {
 // The cross-check pass's own state (cross_checks.cpp).
 struct CrossCheckPassState {
   std::optional<PositionIndex> position_index;  // built at its first need
+  std::optional<TieIndex> tie_index;            // likewise, and again when the copy grew
 };
 
 struct Checker {

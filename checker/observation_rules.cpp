@@ -20,7 +20,7 @@ Station* auxiliary_of(Checker& ck, std::string_view ssn, std::string_view refere
   const int index = ck.stations.find(ssn);
   if (index == 0) return nullptr;
   Station& station = ck.stations.at(index);
-  return station.type == kAuxiliary && station.reference == reference ? &station : nullptr;
+  return station.type == kAuxiliary && ck.stations.reference(index) == reference ? &station : nullptr;
 }
 
 void set_mark(Station* station, UsageMark mark) {

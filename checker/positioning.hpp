@@ -28,7 +28,8 @@ struct Candidate {
 };
 
 // Collects the candidates of the station from the 20-, 30-, 50- and
-// 60-series of the working copy.  An observation that does not fit any more
+// 60-series of the working copy (indexed at the first call, and again once
+// records were added).  An observation that does not fit any more
 // writes the "Filled Up" notice to the report.
 std::vector<Candidate> build_candidate_list(Checker& ck, std::string_view ssn);
 

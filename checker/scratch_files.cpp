@@ -29,7 +29,14 @@ bool WorkingCopy::open(orv::File scratch) {
 }
 
 int WorkingCopy::append(std::string_view record) {
-  if (!file_.append(orv::make_card(record))) throw kWorkingCopyWrite;
+  const std::string card = orv::make_card(record);
+  if (!file_.append(card)) throw kWorkingCopyWrite;
+  if (const int block = block_of(count_ + 1); block < kKeptBlocks) {
+    if (kept_.size() <= static_cast<std::size_t>(block)) kept_.resize(static_cast<std::size_t>(block) + 1);
+    std::string& bytes = kept_[static_cast<std::size_t>(block)].bytes;
+    if (bytes.empty()) bytes.reserve(static_cast<std::size_t>(kBlockRecords) * kRecordBytes);
+    bytes += card;
+  }
   return ++count_;
 }
 
@@ -44,9 +51,8 @@ std::string_view WorkingCopy::stored_records(int first, int count) {
     if (kept_.size() <= static_cast<std::size_t>(block)) kept_.resize(static_cast<std::size_t>(block) + 1);
     Block& kept = kept_[static_cast<std::size_t>(block)];
     if (kept.records < first + count - block_first) {
-      const int available = std::min(kBlockRecords, count_ - block_first + 1);
-      read_block(block_first, available, kept.bytes);
-      kept.records = available;
+      if (!file_.write_gathered()) throw_failure();
+      kept.records = std::min(kBlockRecords, count_ - block_first + 1);
     }
     bytes = &kept.bytes;
   } else {

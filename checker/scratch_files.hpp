@@ -37,13 +37,14 @@ class WorkingCopy {
   // them in blocks; stops early when visit returns false.
   template <class Visit>
   void scan(int first, int last, Visit visit) {
-    std::string records;  // a copy: visit may read other records meanwhile
+    std::string copy;  // of a block read from the file: visit may read other records meanwhile
     for (int number = first; number >= 1 && number <= last;) {
       const int block_last = std::min(last, block_of(number) * kBlockRecords + kBlockRecords);
       const int count = block_last - number + 1;
-      records.assign(stored_records(number, count));
+      std::string_view records = stored_records(number, count);
+      if (block_of(number) >= kKeptBlocks) records = copy.assign(records);
       for (int i = 0; i < count; ++i) {
-        const auto record = std::string_view(records).substr(static_cast<std::size_t>(i) * kRecordBytes, kRecordBytes);
+        const auto record = records.substr(static_cast<std::size_t>(i) * kRecordBytes, kRecordBytes);
         if (!visit(number + i, record)) return;
       }
       number = block_last + 1;
@@ -52,15 +53,18 @@ class WorkingCopy {
 
  private:
   // Blocks of kBlockRecords records from record 1 on.  The cross-checks scan
-  // the observations once for each station, so the blocks read are kept:
-  // records are only ever appended, and a block is read again once it has
-  // grown.  Only the first kKeptBlocks are kept, which hold a deck at its
-  // capacity, so memory stays bounded whatever the capacity is set to.
+  // the observations once for each station, so the first kKeptBlocks, which
+  // hold a deck at its capacity, keep a copy of what was appended to them
+  // and are read from memory; later ones are read from the file, so memory
+  // stays bounded whatever the capacity is set to.  Reading a block that
+  // grew since it was last read still writes the gathered appends first, so
+  // that a write failure ends the run at the same record as reading the file
+  // would.
   static constexpr int kBlockRecords = 256;
   static constexpr int kKeptBlocks = 16;
   struct Block {
-    int records = 0;
-    std::string bytes;
+    int records = 0;    // records stored when the block was last read
+    std::string bytes;  // every record appended to it; never moves once made
   };
   static int block_of(int number) { return (number - 1) / kBlockRecords; }
   // Records first..first+count-1, all of one block; valid until the next read.

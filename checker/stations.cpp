@@ -4,9 +4,14 @@
 
 namespace corvelin {
 
-int StationTable::find(std::string_view ssn) const {
-  const auto found = index_.find(std::string(ssn));
-  return found == index_.end() ? 0 : found->second;
+namespace {
+constexpr auto kStations = static_cast<std::size_t>(kCapacities.stations);
+constexpr std::size_t kSsnBytes = 4;
+}  // namespace
+
+StationTable::StationTable() : index_(kStations, kStations * kSsnBytes) {
+  entries_.reserve(kStations);
+  references_.reserve(kStations * kSsnBytes);
 }
 
 bool StationTable::is_known(std::string_view ssn) const {
@@ -15,14 +20,14 @@ bool StationTable::is_known(std::string_view ssn) const {
 }
 
 int StationTable::append(std::string_view ssn, char type, std::string_view reference) {
-  Station station;
-  station.ssn = std::string(ssn);
-  station.type = type;
-  station.reference = std::string(reference);
-  entries_.push_back(std::move(station));
-  const int index = size();
-  index_.emplace(std::string(ssn), index);
-  return index;
+  Entry entry;
+  entry.station.type = type;
+  entry.reference_at = static_cast<std::uint32_t>(references_.size());
+  entry.reference_size = static_cast<std::uint32_t>(reference.size());
+  references_ += reference;
+  entries_.push_back(std::move(entry));
+  index_.add(ssn, size());
+  return size();
 }
 
 void ObservationSet::begin(std::string_view standpoint) {

@@ -58,18 +58,19 @@ int store(Checker& ck, const Record& rec, Family family, Key key, Start start = 
     p.last = number;
   }
   const int code = stored_code(rec);
-  if (key == Key::entered) ck.structure.duplicate_keys[duplicate_key(rec, code)].push_back(number);
+  if (key == Key::entered) ck.structure.duplicate_keys.add(duplicate_key(rec, code), number);
   if (code == 20) ck.structure.stored_directions.insert(direction_of(rec));
-  ck.structure.by_code_and_ssn[std::string(cols(rec, 7, 14))].push_back(number);
+  ck.structure.by_code_and_ssn.add(cols(rec, 7, 14), number);
   return number;
 }
 
 // Stored records of the family with the same duplicate key, in order.
-const std::vector<int>& key_candidates(Checker& ck, const Record& rec, Family family) {
-  static const std::vector<int> none;
-  if (ck.family(family).first == 0) return none;
-  const auto found = ck.structure.duplicate_keys.find(duplicate_key(rec, stored_code(rec)));
-  return found == ck.structure.duplicate_keys.end() ? none : found->second;
+std::vector<int> key_candidates(Checker& ck, const Record& rec, Family family) {
+  std::vector<int> numbers;
+  if (ck.family(family).first == 0) return numbers;
+  ck.structure.duplicate_keys.for_each(duplicate_key(rec, stored_code(rec)),
+                                       [&](int number) { numbers.push_back(number); });
+  return numbers;
 }
 
 enum class Duplicate { kNone, kExact, kOtherContent };
@@ -115,11 +116,9 @@ std::vector<int> same_code_and_ssn(Checker& ck, const Record& rec, Family family
   std::vector<int> numbers;
   const Pointers range = ck.family(family);
   if (range.first == 0) return numbers;
-  const auto found = ck.structure.by_code_and_ssn.find(std::string(cols(rec, 7, 14)));
-  if (found == ck.structure.by_code_and_ssn.end()) return numbers;
-  for (int number : found->second) {
+  ck.structure.by_code_and_ssn.for_each(cols(rec, 7, 14), [&](int number) {
     if (number >= range.first && number <= range.last) numbers.push_back(number);
-  }
+  });
   return numbers;
 }
 

@@ -99,10 +99,16 @@ bool names_an_input(const std::string& output, const std::vector<std::string>& i
 
 File create_output(const std::string& name, const std::vector<std::string>& inputs) {
   if (unusable_name(name) || names_an_input(name, inputs)) return nullptr;
-  File file(std::fopen(name.c_str(), "wbx"));
+  std::FILE* stream = std::fopen(name.c_str(), "wbx");
+  if (stream == nullptr) return nullptr;
   // Reports run to megabytes (a G-file listing): written in large blocks.
-  if (file) std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
-  return file;
+  constexpr std::size_t kBlock = 1 << 16;
+  char* block = new char[kBlock];
+  if (std::setvbuf(stream, block, _IOFBF, kBlock) != 0) {
+    delete[] block;
+    block = nullptr;
+  }
+  return File(stream, FileCloser(block));
 }
 
 File open_scratch() {

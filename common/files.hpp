@@ -5,15 +5,30 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orv {
 
 class FileSystem;
 
+// Closes the stream, then frees the buffer it was given, if any (stdio
+// takes no size for a buffer of its own).  A moved-from closer owns none.
 struct FileCloser {
-  void operator()(std::FILE* f) const {
+  char* buffer = nullptr;
+
+  FileCloser() = default;
+  explicit FileCloser(char* owned) : buffer(owned) {}
+  FileCloser(FileCloser&& other) noexcept : buffer(std::exchange(other.buffer, nullptr)) {}
+  FileCloser& operator=(FileCloser&& other) noexcept {
+    std::swap(buffer, other.buffer);
+    return *this;
+  }
+  ~FileCloser() { delete[] buffer; }
+
+  void operator()(std::FILE* f) {
     if (f != nullptr) std::fclose(f);
+    delete[] std::exchange(buffer, nullptr);
   }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;

@@ -64,6 +64,11 @@ bool ScratchFile::write_pending() {
   return true;
 }
 
+bool ScratchFile::write_gathered() {
+  if (failed_ || !file_) return false;
+  return pending_.empty() || write_pending();
+}
+
 bool ScratchFile::read_at(std::int64_t offset, std::size_t count, std::string& into) {
   if (failed_ || !file_) return false;
   if (offset < 0 || static_cast<std::int64_t>(count) > size() - offset) {

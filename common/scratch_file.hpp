@@ -37,6 +37,8 @@ class ScratchFile {
   // Exactly `count` bytes from `offset` into `into`; false when any of them
   // lies beyond what was written or cannot be read.
   [[nodiscard]] bool read_at(std::int64_t offset, std::size_t count, std::string& into);
+  // Writes the gathered appends now, as a read would; false as append.
+  [[nodiscard]] bool write_gathered();
   // Bytes appended so far.
   std::int64_t size() const { return written_ + static_cast<std::int64_t>(pending_.size()); }
   // True once writing failed, also when a read set off the writing of

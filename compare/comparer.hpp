@@ -3,6 +3,8 @@
 // what the description pass carries from one record to the next.
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -72,6 +74,12 @@ struct StationDirections {
   std::size_t first = 0;
   std::size_t end = 0;
   std::unordered_map<std::string, std::vector<std::size_t>> sets;
+  // The positions first..end-1 by forepoint, each forepoint's in table
+  // order: a description turns to hundreds of objects at one station.
+  std::vector<std::uint32_t> by_forepoint;
+
+  // The positions of the run's directions to `forepoint`, in table order.
+  std::span<const std::uint32_t> toward(const std::vector<Direction>& table, const Key& forepoint) const;
 };
 
 class DirectionIndex {

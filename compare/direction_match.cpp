@@ -2,6 +2,7 @@
 // leading object L to the object O, seen from the current station) against
 // the observed directions and angles.
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -95,8 +96,7 @@ double wrapped(double value) {
 std::optional<double> through_connecting_set(const std::vector<Direction>& t, const StationDirections& block,
                                              std::size_t j, const SetScan& own, const Key& leading) {
   if (own.others < 2) return std::nullopt;
-  for (std::size_t i = block.first; i < block.end; ++i) {
-    if (t[i].forepoint != leading) continue;
+  for (const std::size_t i : block.toward(t, leading)) {
     const std::vector<std::size_t>& connecting = block.sets.at(t[i].set);
     for (std::size_t v = own.first_other; v <= own.last_other; ++v) {
       for (const std::size_t w : connecting) {
@@ -127,6 +127,13 @@ DirectionCandidate direction_candidate(const Direction& j, double value) {
   return {j.sequence, j.set, j.flag, degrees, minutes, seconds};
 }
 
+// The forepoint of a position in the table, or a forepoint itself, for
+// the searches of StationDirections::by_forepoint.
+std::string_view forepoint_of(const std::vector<Direction>& table, std::uint32_t position) {
+  return table[position].forepoint.text();
+}
+std::string_view forepoint_of(const std::vector<Direction>&, std::string_view forepoint) { return forepoint; }
+
 }  // namespace
 
 DirectionIndex::DirectionIndex(const std::vector<Direction>& table) {
@@ -139,9 +146,23 @@ DirectionIndex::DirectionIndex(const std::vector<Direction>& table) {
       entry->second.first = run;
       entry->second.end = end;
       for (std::size_t e = run; e < end; ++e) entry->second.sets[table[e].set].push_back(e);
+      auto& by_forepoint = entry->second.by_forepoint;
+      for (std::size_t e = run; e < end; ++e) by_forepoint.push_back(static_cast<std::uint32_t>(e));
+      std::stable_sort(by_forepoint.begin(), by_forepoint.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return table[a].forepoint.text() < table[b].forepoint.text();
+      });
     }
     run = end;
   }
+}
+
+std::span<const std::uint32_t> StationDirections::toward(const std::vector<Direction>& table,
+                                                         const Key& forepoint) const {
+  const auto [from, to] = std::equal_range(
+      by_forepoint.begin(), by_forepoint.end(), forepoint.text(), [&](const auto& a, const auto& b) {
+        return forepoint_of(table, a) < forepoint_of(table, b);
+      });
+  return {from, to};
 }
 
 const StationDirections* DirectionIndex::at(const Key& station) const {
@@ -154,8 +175,7 @@ bool match_20_series(Comparer& c, const Record& rec) {
   const auto& t = c.tables.directions;
   const StationDirections* block = c.directions_by_station.at(c.current.key);
   if (block == nullptr) return false;
-  for (std::size_t j = block->first; j < block->end; ++j) {
-    if (t[j].forepoint != c.refs.object) continue;
+  for (const std::size_t j : block->toward(t, c.refs.object)) {
     const auto value = angle_from_leading(t, *block, j, c.refs.leading);
     if (!value) continue;
     if (matches(c, dir, *value)) return true;

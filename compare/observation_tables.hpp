@@ -5,11 +5,11 @@
 // or an unreadable field ends the run.
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "common/serial_number.hpp"
@@ -103,18 +103,24 @@ struct ObservationTables {
   std::vector<Distance> distances;
 
  private:
-  // The position of the first entry of each key.  Entries are only ever
-  // appended, so an index catches up with its table when it is next used.
+  // The position of the first entry of each key, in open addressing over
+  // the key's four characters: a few pages for a full table, where a node
+  // per key would take a hundred.  Entries are only ever appended, so an
+  // index catches up with its table when it is next used.
   struct FirstOfKey {
-    std::unordered_map<std::string, std::size_t> positions;
+    std::vector<std::uint32_t> slots;  // 1 + position; 0 empty
+    std::size_t held = 0;
     std::size_t indexed = 0;
   };
+  template <class Entry>
+  Entry* first_with_key(std::vector<Entry>& table, FirstOfKey& index, const Key& key);
   FirstOfKey station_keys_;
   FirstOfKey auxiliary_keys_;
-  // The distances by the key of their first end, each list in table order:
-  // a reference object looks at the few of its stations, not at all 2000.
+  // The positions of the distances ordered by the key of their first end,
+  // each key's in table order: a reference object looks at the few of its
+  // stations, not at all 2000.
   struct DistancesFrom {
-    std::unordered_map<std::string, std::vector<std::size_t>> positions;
+    std::vector<std::uint32_t> positions;
     std::size_t indexed = 0;
   };
   DistancesFrom distances_from_;
@@ -122,7 +128,8 @@ struct ObservationTables {
 };
 
 // The key of a 30-character name as a search from the first entry finds it,
-// auxiliary stations before stations; made once the tables are loaded.
+// auxiliary stations before stations; made once the tables are loaded.  The
+// names are held one after another in one string, each table's sorted.
 class NameIndex {
  public:
   NameIndex() = default;
@@ -130,8 +137,19 @@ class NameIndex {
   std::optional<Key> key_of(std::string_view name) const;
 
  private:
-  std::unordered_map<std::string, Key> auxiliaries_;
-  std::unordered_map<std::string, Key> stations_;
+  struct Entry {
+    std::uint32_t at;  // of the name in names_
+    std::uint32_t size;
+    Key key;
+  };
+  template <class Table>
+  std::vector<Entry> sorted_names(const Table& table);
+  std::optional<Key> first_of(const std::vector<Entry>& entries, std::string_view name) const;
+  std::string_view name_of(const Entry& e) const { return std::string_view(names_).substr(e.at, e.size); }
+
+  std::string names_;
+  std::vector<Entry> auxiliaries_;
+  std::vector<Entry> stations_;
 };
 
 }  // namespace halvic

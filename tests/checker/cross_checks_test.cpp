@@ -328,4 +328,33 @@ TEST_F(CandidateLists, TheHundredAndFirstTieIsLeftOutWithANotice) {
   EXPECT_EQ(report_text(), notice + notice + notice);
 }
 
+// The search looks at each family's range of the working copy whatever
+// records lie in it.
+TEST_F(CandidateLists, EachFamilysRangeAsStored) {
+  store(card({{7, "*20*"}, {11, "0009"}, {51, "0001"}}), Family::k20);
+  store(card({{7, "*30*"}, {11, "0009"}, {51, "0002"}, {72, "0001"}}), Family::k30);
+  store(card({{7, "*22*"}, {11, "0002"}, {51, "0009"}}), Family::k20);  // the *30* now lies in the 20 range
+  EXPECT_EQ(others(build_candidate_list(ck, "0009")), (std::vector<std::string>{"20 SP 0001", "20 SP 0002", "30 SP 0002"}));
+  store(card({{7, "*32*"}, {11, "0009"}, {51, "0005"}, {72, "002 "}}), Family::k30);
+  ck.stations.append("002 ", kControl, "    ");
+  EXPECT_EQ(others(build_candidate_list(ck, "0009")),  // records added since are searched too
+            (std::vector<std::string>{"20 SP 0001", "20 SP 0002", "30 SP 0002", "30 SP 002 "}));
+  EXPECT_TRUE(build_candidate_list(ck, "009").empty());  // no four columns name it
+}
+
+// A record naming the station twice is looked at once: one tie left out of
+// a full list, one notice.
+TEST_F(CandidateLists, ARecordNamingTheStationTwiceIsOneTie) {
+  for (int i = 0; i < 98; ++i) {
+    const std::string ssn = orv::format("%04d", 2000 + i);
+    ck.stations.append(ssn, kControl, "    ");
+    store(card({{7, "*20*"}, {11, "0009"}, {51, ssn}}), Family::k20);
+  }
+  store(card({{7, "*22*"}, {11, "0009"}, {51, "0001"}}), Family::k20);
+  store(card({{7, "*22*"}, {11, "0009"}, {51, "0002"}}), Family::k20);
+  store(card({{7, "*30*"}, {11, "007 "}, {51, "0009"}, {72, "0009"}}), Family::k30);
+  EXPECT_EQ(build_candidate_list(ck, "0009").size(), kCapacities.candidates);
+  EXPECT_EQ(report_text(), "\n File of Obs Entries Filled Up in Putawy\n");
+}
+
 }  // namespace

@@ -144,6 +144,22 @@ TEST_F(InTempFolder, OutputIsAlwaysNewAndExistingFilesAreUntouched) {
   EXPECT_NE(orv::create_output(path("new.txt")), nullptr);
 }
 
+// An output keeps its block buffer through moves until it is closed, and a
+// file written past one block holds every byte.
+TEST_F(InTempFolder, OutputIsWrittenWholeThroughMovesAndCloses) {
+  orv::File first = orv::create_output(path("big.txt"));
+  ASSERT_NE(first, nullptr);
+  orv::File moved = std::move(first);
+  const std::string bytes(100000, 'x');
+  ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), moved.get()), bytes.size());
+  moved = orv::create_output(path("second.txt"));  // closes big.txt
+  ASSERT_NE(moved, nullptr);
+  EXPECT_EQ(fs::file_size(path("big.txt")), bytes.size());
+  std::fputs("y", moved.get());
+  moved.reset();
+  EXPECT_EQ(fs::file_size(path("second.txt")), 1U);
+}
+
 TEST_F(InTempFolder, OwnedOutputDeletesOnlyWhatItCreated) {
   orv::RealFileSystem system;
   orv::OwnedOutput output;

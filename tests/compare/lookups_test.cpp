@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/report_lines.hpp"
 #include "compare/comparer.hpp"
 
 namespace {
@@ -53,6 +54,20 @@ TEST(ObservationTables, DistancesBetweenTwoStationsInTableOrder) {
   EXPECT_EQ(tables.distances_between(Key("0001"), Key("0001")), (std::vector<std::size_t>{4}));
   EXPECT_EQ(tables.distances_between(Key("0003"), Key("0002")), (std::vector<std::size_t>{3}));
   EXPECT_TRUE(tables.distances_between(Key("0004"), Key("0005")).empty());
+}
+
+// The first entry of a key, found while the table grows past the index's
+// first size, later entries of the same key never taking its place.
+TEST(ObservationTables, FirstEntryOfAKeyWhileTheTableGrows) {
+  ObservationTables tables({1000, 10, 10, 10, 10});
+  auto add = [&](int n) { tables.stations.push_back({Key(orv::format("%04d", n % 200)), name30("S"), 1.0 * n, "NM"}); };
+  for (int n = 0; n < 100; ++n) add(n);
+  EXPECT_EQ(tables.find_station(Key("0050")), &tables.stations[50]);
+  EXPECT_EQ(tables.find_station(Key("0150")), nullptr);
+  for (int n = 100; n < 300; ++n) add(n);
+  for (int n = 0; n < 200; ++n) ASSERT_EQ(tables.find_station(Key(orv::format("%04d", n))), &tables.stations[n]);
+  EXPECT_EQ(tables.find_station(Key("0200")), nullptr);
+  EXPECT_EQ(tables.find_auxiliary(Key("0050")), nullptr);
 }
 
 }  // namespace
