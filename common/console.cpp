@@ -1,5 +1,7 @@
 #include "common/console.hpp"
 
+#include <sys/stat.h>
+
 namespace orv {
 
 namespace {
@@ -8,12 +10,27 @@ namespace {
 constexpr std::size_t kMaxAnswer = 64 * 1024;
 }  // namespace
 
-Console::Console(std::FILE* in, std::FILE* out) : in_(in), out_(out) {}
+namespace {
+// Answers read from a regular file are all there before the first prompt:
+// nobody waits to see a prompt before answering it.  A terminal, a pipe or
+// anything else may be a person or a program that does.
+bool answers_wait_for_prompts(std::FILE* in) {
+  struct stat status {};
+  const int descriptor = in != nullptr ? ::fileno(in) : -1;
+  return descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode);
+}
+}  // namespace
+
+Console::Console(std::FILE* in, std::FILE* out)
+    : in_(in), out_(out), flush_prompts_(answers_wait_for_prompts(in)) {}
 
 std::string Console::read_line() {
   std::string text;
-  std::fflush(out_);  // the prompt is seen before the answer is awaited
+  // The prompt is seen before the answer is awaited; where no answer is
+  // awaited (answers from a file, or none left) the lines wait in the
+  // buffer, so a run through a thousand questions writes in blocks.
   if (exhausted_) return text;
+  if (flush_prompts_) std::fflush(out_);
   for (;;) {
     const int c = std::getc(in_);
     if (c == EOF) {

@@ -26,6 +26,7 @@ class Console {
  private:
   std::FILE* in_;
   std::FILE* out_;
+  bool flush_prompts_;
   bool exhausted_ = false;
 };
 

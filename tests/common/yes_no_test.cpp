@@ -1,6 +1,8 @@
 #include "common/yes_no.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -109,3 +111,45 @@ TEST(YesNo, CountsAsNoAfterOneUnjudgedLine) {
 }
 
 }  // namespace
+
+// Whoever answers through a pipe may wait to see each prompt first: the
+// prompt must have left the program before its answer is read.  Answers
+// from a file wait for nobody, so the lines may stay in the buffer.
+TEST(ConsolePrompts, SeenBeforeAnAnswerFromAPipeIsRead) {
+  int answers[2];
+  int prompts[2];
+  ASSERT_EQ(::pipe(answers), 0);
+  ASSERT_EQ(::pipe(prompts), 0);
+  ASSERT_EQ(::write(answers[1], "y\n", 2), 2);
+  std::FILE* in = ::fdopen(answers[0], "r");
+  std::FILE* out = ::fdopen(prompts[1], "w");
+  ASSERT_TRUE(in != nullptr && out != nullptr);
+  ASSERT_EQ(::fcntl(prompts[0], F_SETFL, O_NONBLOCK), 0);
+  auto arrived = [&] {
+    char text[64];
+    const ssize_t size = ::read(prompts[0], text, sizeof text);
+    return size > 0 ? std::string(text, static_cast<std::size_t>(size)) : std::string();
+  };
+  {
+    orv::Console console(in, out);
+    console.line("Answer (y/n) ? ");
+    EXPECT_EQ(console.read_line(), "y");
+    EXPECT_EQ(arrived(), "Answer (y/n) ? \n");
+  }
+  {
+    std::FILE* file = std::tmpfile();
+    std::fputs("n\n", file);
+    std::rewind(file);
+    orv::Console console(file, out);
+    console.line("Again (y/n) ? ");
+    EXPECT_EQ(console.read_line(), "n");
+    EXPECT_EQ(arrived(), "");
+    std::fflush(out);
+    EXPECT_EQ(arrived(), "Again (y/n) ? \n");
+    std::fclose(file);
+  }
+  std::fclose(in);
+  std::fclose(out);
+  ::close(answers[1]);
+  ::close(prompts[0]);
+}
