@@ -17,10 +17,9 @@ bool AgencyList::contains(std::string_view code) {
 }
 
 bool AgencyList::search_file(std::string_view code, bool any_line) {
-  CardReader reader(file_, kCardWidth);
-  reader.rewind();
+  reader_.rewind();
   std::string line;
-  while (reader.next(line)) {
+  while (reader_.next(line)) {
     if (any_line || cols(line, 2, 7) == code) return true;
   }
   return false;

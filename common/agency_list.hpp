@@ -7,6 +7,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "common/card.hpp"
+
 namespace orv {
 
 inline constexpr const char* kAgencyListName = "contrib.dat";
@@ -17,7 +19,8 @@ enum class BlankCode { never_found, found_in_any_line };
 
 class AgencyList {
  public:
-  explicit AgencyList(std::FILE* file, BlankCode blank = BlankCode::never_found) : file_(file), blank_(blank) {}
+  explicit AgencyList(std::FILE* file, BlankCode blank = BlankCode::never_found)
+      : blank_(blank), reader_(file, kCardWidth) {}
 
   // Found when a line's columns 2-7 equal the code exactly, blanks included;
   // six blanks as the list's BlankCode says.  The answers for the first few
@@ -29,8 +32,8 @@ class AgencyList {
  private:
   bool search_file(std::string_view code, bool any_line);
 
-  std::FILE* file_;
   BlankCode blank_;
+  CardReader reader_;  // one for every search: its block is made once
   std::unordered_map<std::string, bool> answers_;
 };
 
