@@ -18,10 +18,11 @@ int main(int argc, char** argv) {
   const HostileSizes sizes = guard ? kGuardSize : kFullSize;
   std::printf("line of %lld bytes, %lld lines or records; memory allowed: %ld KiB above the tiny run\n",
               sizes.line_bytes, sizes.records, kMostKibAboveTinyRun);
-  // A child's peak counts from its fork, so it can never read below this.
+  // A child's peak counts from its fork, so it includes what the harness
+  // held then (less than this peak: the harness frees what made the inputs).
   rusage self{};
   ::getrusage(RUSAGE_SELF, &self);
-  std::printf("peak of this harness, a floor under every figure: %ld KiB\n\n", self.ru_maxrss);
+  std::printf("peak of this harness: %ld KiB\n\n", self.ru_maxrss);
   std::printf("| program  | input               | read as          | status | peak KiB | tiny run KiB | seconds |\n");
   std::printf("|----------|---------------------|------------------|--------|----------|--------------|---------|\n");
   bool sound = true;
