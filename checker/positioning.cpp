@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
+
+#include "common/serial_number.hpp"
 
 namespace corvelin {
 
 namespace {
-
-std::uint32_t word(std::string_view four) {
-  std::uint32_t w = 0;
-  std::memcpy(&w, four.data(), sizeof w);
-  return w;
-}
 
 class CandidateList {
  public:
@@ -26,7 +21,7 @@ class CandidateList {
     const std::string_view other = cols(rec, first, first + 3);
     // A station is looked up for every record of a repeated deck: the list
     // is searched as one word a tie.
-    const std::uint64_t tie = static_cast<std::uint64_t>(family) << 32 | word(other);
+    const std::uint64_t tie = static_cast<std::uint64_t>(family) << 32 | orv::ssn_word(other);
     if (std::find(ties_.begin(), ties_.end(), tie) != ties_.end()) return;
     if (entries_.size() >= kCapacities.candidates) {
       ck_.report.empty();
@@ -75,7 +70,7 @@ const TieIndex& tie_index(Checker& ck) {
       std::size_t count = 0;
       for (const int first : tie.first_columns) {
         if (first == 0) continue;
-        const std::uint32_t ssn = word(cols(rec, first, first + 3));
+        const std::uint32_t ssn = orv::ssn_word(cols(rec, first, first + 3));
         if (std::find(named.begin(), named.begin() + static_cast<std::ptrdiff_t>(count), ssn) !=
             named.begin() + static_cast<std::ptrdiff_t>(count)) {
           continue;  // one mention per record
@@ -137,7 +132,7 @@ std::vector<Candidate> build_candidate_list(Checker& ck, std::string_view ssn) {
   // The columns compared are four wide: no other SSN can be named in them.
   if (ssn.size() != 4) return list.take();
   const auto& mentions = tie_index(ck).mentions;
-  const auto [from, to] = std::equal_range(mentions.begin(), mentions.end(), TieIndex::Mention{word(ssn), {}, 0},
+  const auto [from, to] = std::equal_range(mentions.begin(), mentions.end(), TieIndex::Mention{orv::ssn_word(ssn), {}, 0},
                                            [](const TieIndex::Mention& a, const TieIndex::Mention& b) {
                                              return a.ssn < b.ssn;
                                            });

@@ -3,6 +3,8 @@
 // lookup compares them as 4-character keys, so 123, 0123 and " 123" meet.
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -32,5 +34,13 @@ SsnKey ssn_key(std::string_view four);
 
 // The key of a 3-character SSN field: as the 4-character field "0" + field.
 SsnKey ssn_key_3(std::string_view three);
+
+// Four characters as one word, for indexes that sort or hash SSN fields by
+// the thousand; equal words, equal texts.  `four` holds at least four.
+inline std::uint32_t ssn_word(std::string_view four) {
+  std::uint32_t word = 0;
+  std::memcpy(&word, four.data(), sizeof word);
+  return word;
+}
 
 }  // namespace orv

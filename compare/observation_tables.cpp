@@ -1,7 +1,6 @@
 #include "compare/observation_tables.hpp"
 
 #include <algorithm>
-#include <cstring>
 
 namespace halvic {
 
@@ -43,20 +42,12 @@ bool ObservationTables::full(Table table) const {
   return held >= capacity.of(table);
 }
 
-namespace {
-std::uint32_t word(const Key& key) {
-  std::uint32_t w = 0;
-  std::memcpy(&w, key.text().data(), sizeof w);
-  return w;
-}
-}  // namespace
-
 template <class Entry>
 Entry* ObservationTables::first_with_key(std::vector<Entry>& table, FirstOfKey& index, const Key& key) {
   auto slot_of = [&](const Key& k) {
     const std::size_t mask = index.slots.size() - 1;
     // The high half of the product mixes all four characters.
-    std::size_t slot = static_cast<std::size_t>((word(k) * std::uint64_t{0x9E3779B97F4A7C15}) >> 32) & mask;
+    std::size_t slot = static_cast<std::size_t>((orv::ssn_word(k.text()) * std::uint64_t{0x9E3779B97F4A7C15}) >> 32) & mask;
     while (index.slots[slot] != 0 && !(table[index.slots[slot] - 1].key == k)) slot = (slot + 1) & mask;
     return slot;
   };
