@@ -41,8 +41,10 @@ bool ScratchFile::open(File file) {
   pending_.clear();
   failed_ = file_ == nullptr;
   write_failed_ = false;
-  // Appends are gathered here already, and reads ask for whole blocks.
-  if (file_) std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+  // Appends are gathered here already, and reads ask for whole blocks, so a
+  // file needs no buffer of its own.  A stream with no descriptor (files in
+  // memory) keeps its buffer: unbuffered, it would be read a byte a call.
+  if (file_ && ::fileno(file_.get()) >= 0) std::setvbuf(file_.get(), nullptr, _IONBF, 0);
   return !failed_;
 }
 

@@ -85,12 +85,6 @@ bool choice_confirmed(orv::Console& console, const Options& o) {
 
 // --- files and header ---------------------------------------------------------------
 
-// The decks are read several times over, so they are read in large blocks
-// (outputs are made so by create_output).
-void large_blocks(std::FILE* file) {
-  if (file != nullptr) std::setvbuf(file, nullptr, _IOFBF, 1 << 16);
-}
-
 void open_files(Editor& e, orv::FileSystem& system) {
   const Options& o = e.options;
   e.observation_file = system.open_input(o.observation_name);
@@ -107,7 +101,6 @@ void open_files(Editor& e, orv::FileSystem& system) {
   e.report_file = system.create_output(o.report_name, inputs);
   if (!e.report_file) file_failure(e, " ERROR IN OPENING PROGRAM OUTPUT FILE - ", o.report_name);
   e.report.attach(e.report_file.get());
-  for (std::FILE* file : {e.observation_file.get(), e.description_file.get()}) large_blocks(file);
 }
 
 void write_header(Editor& e) {
