@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "common/report_lines.hpp"
 #include "vectors/gfile_records.hpp"
@@ -109,45 +110,73 @@ void write_listing(GfilePass& pass, const MatrixLayout& layout) {
   pass.run.reports.long_only_lines({block.get(), static_cast<std::size_t>(at - block.get())});
 }
 
+// A field at its fixed columns, of a record at least kGRecordWidth wide:
+// its width is a constant, so its characters are read without a loop.
+template <Columns kColumns>
+std::string_view fixed_field(std::string_view rec) {
+  static_assert(kColumns.first >= 1 && kColumns.last <= kGRecordWidth);
+  return {rec.data() + kColumns.first - 1, static_cast<std::size_t>(kColumns.last - kColumns.first + 1)};
+}
+
+// One entry of the record; true when it completes the set, which is then
+// listed and ends the record.
+template <const MatrixLayout& kLayout, std::size_t kEntry>
+bool entry_step(GfilePass& pass, std::string_view rec) {
+  static constexpr MatrixEntry e = kLayout.entries[kEntry];
+  const std::string_view value_field = fixed_field<e.value>(rec);
+  if (orv::is_blank(value_field)) return false;
+  // Read as its digits; the record's implied decimals go with it.
+  const auto value = orv::read_decimal_digits(value_field, {Chars::signed_implied, Blanks::zeros, 0});
+  if (!value) fatal(pass.run, entry_message(kLayout, kLayout.value_name, e.value), rec);
+  const auto row = orv::read_decimal_digits(fixed_field<e.row>(rec), {Chars::digits_blanks, Blanks::zeros, 0});
+  if (!row) fatal(pass.run, entry_message(kLayout, "ROW NUMBER", e.row), rec);
+  const auto column = orv::read_decimal_digits(fixed_field<e.column>(rec), {Chars::digits_blanks, Blanks::zeros, 0});
+  if (!column) fatal(pass.run, entry_message(kLayout, "COL NUMBER", e.column), rec);
+
+  CorrelationSet& set = pass.set;
+  set.read += 1;
+  // A group may send more values than it needs; the store keeps what a
+  // complete set can hold and the rest only count.
+  if (static_cast<int>(set.store.size()) < kCapacities.correlations) {
+    const auto r = static_cast<short>(row->digits);
+    const auto c = static_cast<short>(column->digits);
+    const auto scale = static_cast<short>(kLayout.implied_decimals);
+    set.store.push_back({std::min(r, c), std::max(r, c), scale, value->digits});
+  }
+  if (set.read != set.required) return false;
+  write_listing(pass, kLayout);
+  set.written = true;
+  return true;
+}
+
+template <const MatrixLayout& kLayout, std::size_t... kEntries>
+void entry_steps(GfilePass& pass, std::string_view rec, std::index_sequence<kEntries...>) {
+  (entry_step<kLayout, kEntries>(pass, rec) || ...);
+}
+
 }  // namespace
 
-void matrix_record_step(GfilePass& pass, std::string_view rec, const MatrixLayout& layout) {
+template <const MatrixLayout& kLayout>
+void matrix_record_step(GfilePass& pass, std::string_view rec) {
+  std::string padded;
+  if (rec.size() < kGRecordWidth) {  // records come padded; this one is made so
+    padded = orv::make_card(rec, kGRecordWidth);
+    rec = padded;
+  }
   CorrelationSet& set = pass.set;
   pass.group.code.assign(field(rec, kGroupCode));
-  pass.group.listing_code.assign(layout.listing_code);
+  pass.group.listing_code.assign(kLayout.listing_code);
   set.records += 1;
   if (set.records == 1) {
     const int n = static_cast<int>(pass.group.vectors.size());
     set.components = 3 * n;
     set.required = 3L * n * (3L * n - 1) / 2;
   }
-
-  for (const MatrixEntry& e : layout.entries) {
-    if (blank_field(rec, e.value)) continue;
-    // Read as its digits; the record's implied decimals go with it.
-    const auto value = orv::read_decimal_digits(field(rec, e.value), {Chars::signed_implied, Blanks::zeros, 0});
-    if (!value) fatal(pass.run, entry_message(layout, layout.value_name, e.value), rec);
-    const auto row = orv::read_decimal_digits(field(rec, e.row), {Chars::digits_blanks, Blanks::zeros, 0});
-    if (!row) fatal(pass.run, entry_message(layout, "ROW NUMBER", e.row), rec);
-    const auto column = orv::read_decimal_digits(field(rec, e.column), {Chars::digits_blanks, Blanks::zeros, 0});
-    if (!column) fatal(pass.run, entry_message(layout, "COL NUMBER", e.column), rec);
-
-    set.read += 1;
-    // A group may send more values than it needs; the store keeps what a
-    // complete set can hold and the rest only count.
-    if (static_cast<int>(set.store.size()) < kCapacities.correlations) {
-      const auto r = static_cast<short>(row->digits);
-      const auto c = static_cast<short>(column->digits);
-      const auto scale = static_cast<short>(layout.implied_decimals);
-      set.store.push_back({std::min(r, c), std::max(r, c), scale, value->digits});
-    }
-    if (set.read == set.required) {
-      write_listing(pass, layout);
-      set.written = true;
-      return;
-    }
-  }
+  entry_steps<kLayout>(pass, rec, std::make_index_sequence<kLayout.entries.size()>{});
 }
+
+template void matrix_record_step<kDRecord>(GfilePass& pass, std::string_view rec);
+template void matrix_record_step<kERecord>(GfilePass& pass, std::string_view rec);
 
 void group_completeness_check(GfilePass& pass) {
   const CorrelationSet& set = pass.set;

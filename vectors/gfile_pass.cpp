@@ -275,8 +275,8 @@ using GfileStep = void (*)(GfilePass&, std::string_view);
 constexpr orv::ByCode<GfileStep> kGfileSteps[] = {
     {'B', b_record_step},
     {'C', [](GfilePass& pass, std::string_view rec) { vector_record_step(pass, rec, kCRecord); }},
-    {'D', [](GfilePass& pass, std::string_view rec) { matrix_record_step(pass, rec, kDRecord); }},
-    {'E', [](GfilePass& pass, std::string_view rec) { matrix_record_step(pass, rec, kERecord); }},
+    {'D', [](GfilePass& pass, std::string_view rec) { matrix_record_step<kDRecord>(pass, rec); }},
+    {'E', [](GfilePass& pass, std::string_view rec) { matrix_record_step<kERecord>(pass, rec); }},
     {'F', [](GfilePass& pass, std::string_view rec) { vector_record_step(pass, rec, kFRecord); }},
     {'I', i_record_step},
 };

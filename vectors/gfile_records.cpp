@@ -2,26 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "common/numeric.hpp"
 #include "common/report_lines.hpp"
 
 namespace tamrel {
-
-// Five entries of row, column and a 9-column correlation with 7 implied
-// decimals; four of row, column and a 12-column covariance with 8.
-const MatrixLayout kDRecord{'D', "CORRELATION", 7, "72I", 10,
-                            {{{2, 4}, {5, 7}, {8, 16}},
-                             {{17, 19}, {20, 22}, {23, 31}},
-                             {{32, 34}, {35, 37}, {38, 46}},
-                             {{47, 49}, {50, 52}, {53, 61}},
-                             {{62, 64}, {65, 67}, {68, 76}}}};
-const MatrixLayout kERecord{'E', "COVARIANCE", 8, "76I", 13,
-                            {{{2, 4}, {5, 7}, {8, 19}},
-                             {{20, 22}, {23, 25}, {26, 37}},
-                             {{38, 40}, {41, 43}, {44, 55}},
-                             {{56, 58}, {59, 61}, {62, 73}}}};
 
 std::string field_non_integer_text(char letter, std::string_view name, Columns c) {
   return orv::format("%c RECORD %.*s CC %d-%d NON-INTEGER, EXECUTION TERMINATED", letter,
@@ -69,7 +57,37 @@ char* put_digits_before(char* end, unsigned long long& rest, int count) {
   return end;
 }
 
+// The last kDecimals (7 or 8) digits of `rest` before `end`, eight digits
+// worked at once and stored as one word (the layouts' decimals).  The word's
+// first character, where kDecimals is 7, is a 0 that the point covers.
+template <int kDecimals>
+char* put_eight_decimals_before(char* end, unsigned long long& rest) {
+  static_assert(kDecimals == 7 || kDecimals == 8);
+  constexpr unsigned long long kScale = kDecimals == 7 ? 10000000 : 100000000;
+  std::uint64_t v = rest % kScale;
+  rest /= kScale;
+  v = v / 10000 | (v % 10000) << 32;                              // two halves of four digits
+  std::uint64_t high = ((v * 5243) >> 19) & 0x0000007F0000007F;  // each half / 100
+  v = high | (v - high * 100) << 16;                              // four pairs
+  high = ((v * 103) >> 10) & 0x000F000F000F000F;                 // each pair / 10
+  v = (high | (v - high * 10) << 8) + 0x3030303030303030;         // eight digits, the first lowest
+  std::memcpy(end - 8, &v, 8);
+  return end - kDecimals;
+}
+
 }  // namespace
+
+// How many digits `value` has (0 has one).
+int digit_count(unsigned long long value) {
+  static constexpr auto kPowers = [] {
+    std::array<unsigned long long, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
+  const int estimate = std::bit_width(value | 1) * 1233 >> 12;  // log10 from log2, at most one too low
+  return std::max(estimate + (value >= kPowers[static_cast<std::size_t>(estimate)] ? 1 : 0), 1);
+}
 
 char* put_listed_digits(char* at, long long digits, int width, int decimals) {
   decimals = std::clamp(decimals, 0, 12);  // the layouts' 7 and 8
@@ -79,22 +97,28 @@ char* put_listed_digits(char* at, long long digits, int width, int decimals) {
     at += width - kListedDigitsRoom;
     width = kListedDigitsRoom;
   }
-  // Written backwards into blanks: the decimals, the point, then what is
-  // left of the digits as the whole part, the sign.  The listed field is
-  // the last `width` characters, or the whole number where it is longer,
-  // copied as one block of fixed size: values are listed by the million.
-  char text[2 * kListedDigitsRoom];
-  std::memset(text, ' ', sizeof text);
-  char* const end = text + kListedDigitsRoom;
-  char* first = put_digits_before(end, rest, decimals);
+  // Written in place, backwards from the field's end over blanks: the
+  // decimals, the point, what is left as the whole part, the sign.  Nothing
+  // written here is read back at once: a wide read of narrow writes just
+  // made waits for them, and values are listed by the million.
+  const int length = std::max(digit_count(rest), decimals + 1) + (decimals > 0 ? 1 : 0) + (digits < 0 ? 1 : 0);
+  std::memset(at, ' ', kListedDigitsRoom);
+  char* const end = at + std::max(length, width);
+  char* first = nullptr;
+  constexpr bool kWords = std::endian::native == std::endian::little;  // the word's byte order
+  if (kWords && decimals == 7) {
+    first = put_eight_decimals_before<7>(end, rest);
+  } else if (kWords && decimals == 8) {
+    first = put_eight_decimals_before<8>(end, rest);
+  } else {
+    first = put_digits_before(end, rest, decimals);
+  }
   if (decimals > 0) *--first = '.';
   do {
     first = put_digits_before(first, rest, rest >= 10 ? 2 : 1);
   } while (rest != 0);
   if (digits < 0) *--first = '-';
-  const auto size = std::max(static_cast<int>(end - first), width);
-  std::memcpy(at, end - size, kListedDigitsRoom);
-  return at + size;
+  return end;
 }
 
 }  // namespace tamrel

@@ -111,11 +111,22 @@ struct MatrixLayout {
   int implied_decimals;
   std::string_view listing_code;
   int value_width;              // of the listed value
-  std::vector<MatrixEntry> entries;
+  std::span<const MatrixEntry> entries;
 };
 
-extern const MatrixLayout kDRecord;
-extern const MatrixLayout kERecord;
+// Five entries of row, column and a 9-column correlation with 7 implied
+// decimals; four of row, column and a 12-column covariance with 8.
+inline constexpr MatrixEntry kDEntries[] = {{{2, 4}, {5, 7}, {8, 16}},
+                                            {{17, 19}, {20, 22}, {23, 31}},
+                                            {{32, 34}, {35, 37}, {38, 46}},
+                                            {{47, 49}, {50, 52}, {53, 61}},
+                                            {{62, 64}, {65, 67}, {68, 76}}};
+inline constexpr MatrixEntry kEEntries[] = {{{2, 4}, {5, 7}, {8, 19}},
+                                            {{20, 22}, {23, 25}, {26, 37}},
+                                            {{38, 40}, {41, 43}, {44, 55}},
+                                            {{56, 58}, {59, 61}, {62, 73}}};
+inline constexpr MatrixLayout kDRecord{'D', "CORRELATION", 7, "72I", 10, kDEntries};
+inline constexpr MatrixLayout kERecord{'E', "COVARIANCE", 8, "76I", 13, kEEntries};
 
 // --- I record: antenna pattern -----------------------------------------------------
 
@@ -203,8 +214,10 @@ void b_record_step(GfilePass& pass, std::string_view record);
 void i_record_step(GfilePass& pass, std::string_view record);
 void vector_record_step(GfilePass& pass, std::string_view record, const VectorLayout& layout);
 
-// Correlations and covariances.
-void matrix_record_step(GfilePass& pass, std::string_view record, const MatrixLayout& layout);
+// Correlations and covariances.  The layout is a constant of the step, so
+// that its fields are read at fixed columns and widths.
+template <const MatrixLayout& kLayout>
+void matrix_record_step(GfilePass& pass, std::string_view record);
 void group_completeness_check(GfilePass& pass);
 void group_reset(CorrelationSet& set);
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 #include "common/card.hpp"
 
@@ -109,6 +111,27 @@ TEST(Conversion, BlanksAtEndsOnly) {
   EXPECT_FALSE(at_ends("12A", 0));
   EXPECT_FALSE(at_ends("12", 3));      // shorter than its decimals
   EXPECT_TRUE(at_ends("1.2", 4));      // a point makes the decimals explicit
+}
+
+// Digits and blanks as zeros have a loop of their own, the correlations'
+// rule; it must judge and read every field as the general loop does.
+TEST(Conversion, BlankZeroDigitsReadAsTheGeneralRule) {
+  constexpr std::string_view kAlphabet = "  0159-x.";
+  std::uint32_t state = 12345;
+  auto next = [&state] { return state = state * 1664525 + 1013904223; };
+  for (int trial = 0; trial < 100000; ++trial) {
+    std::string field(next() >> 28, ' ');  // 0 to 15 characters
+    for (char& c : field) c = kAlphabet[(next() >> 8) % kAlphabet.size()];
+    for (const Chars chars : {Chars::digits_blanks, Chars::signed_implied}) {
+      const orv::NumberRule rule{chars, Blanks::zeros, 3};
+      const auto fast = orv::detail::scan_number<long long>(field, rule);
+      const auto general = orv::detail::scan_characters<long long>(field, rule);
+      ASSERT_EQ(fast.has_value(), general.has_value()) << '"' << field << '"';
+      if (!fast) continue;
+      EXPECT_EQ(fast->mantissa, general->mantissa) << field;
+      EXPECT_EQ(fast->negative, general->negative) << field;
+    }
+  }
 }
 
 TEST(Conversion, DigitsOnly) {

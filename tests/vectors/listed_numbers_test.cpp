@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "common/numeric.hpp"
@@ -27,6 +28,24 @@ TEST(ListedNumbers, DigitsListAsTheirDecimalValue) {
         EXPECT_EQ(from_digits(digits, width, decimals), listed_decimal(value, width, decimals))
             << digits << " " << width << " " << decimals;
       }
+    }
+  }
+}
+
+// Values of every length and sign, as the layouts list them (7 and 8
+// decimals) and beyond what they list.
+TEST(ListedNumbers, ManyDigitsListAsTheirDecimalValue) {
+  std::uint64_t state = 7;
+  auto next = [&state] { return state = state * 6364136223846793005ULL + 1442695040888963407ULL; };
+  for (int trial = 0; trial < 20000; ++trial) {
+    long long digits = static_cast<long long>((next() >> 11) % 1000000000000000LL);  // up to 15 digits
+    for (std::uint64_t cut = next() % 15; cut > 0; --cut) digits /= 10;
+    if (next() & 1) digits = -digits;
+    for (const int decimals : {7, 8, 3}) {
+      const int width = decimals == 8 ? 13 : 10;
+      double value = static_cast<double>(digits);
+      for (int i = 0; i < decimals; ++i) value /= 10.0;
+      ASSERT_EQ(from_digits(digits, width, decimals), listed_decimal(value, width, decimals)) << digits << " " << decimals;
     }
   }
 }
