@@ -111,7 +111,7 @@ void write_listing(GfilePass& pass, const MatrixLayout& layout) {
 }
 
 // A field at its fixed columns, of a record at least kGRecordWidth wide:
-// its width is a constant, so its characters are read without a loop.
+// its width is a constant, which the reader is compiled for.
 template <Columns kColumns>
 std::string_view fixed_field(std::string_view rec) {
   static_assert(kColumns.first >= 1 && kColumns.last <= kGRecordWidth);
