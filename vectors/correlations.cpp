@@ -138,6 +138,7 @@ bool entry_step(GfilePass& pass, std::string_view rec) {
   // A group may send more values than it needs; the store keeps what a
   // complete set can hold and the rest only count.
   if (static_cast<int>(set.store.size()) < kCapacities.correlations) {
+    if (set.store.capacity() == 0) set.store.reserve(kCapacities.correlations);  // once, not grown by copies
     const auto r = static_cast<short>(row->digits);
     const auto c = static_cast<short>(column->digits);
     const auto scale = static_cast<short>(kLayout.implied_decimals);
