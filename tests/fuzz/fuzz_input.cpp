@@ -25,7 +25,7 @@ std::vector<std::string_view> sections_of(std::string_view rest) {
 }
 
 std::size_t space_for(unsigned h) {
-  constexpr std::size_t kSpaces[] = {std::size_t{16} << 20, 1024, 8 * 1024, 64 * 1024};
+  constexpr std::size_t kSpaces[] = {kMostRoom, 1024, 8 * 1024, 64 * 1024};
   return kSpaces[(h >> 3) & 3];
 }
 

@@ -10,12 +10,13 @@
 //              bit 6  no contrib.dat unless a file section holds one
 //              bit 5  no newerror.dir unless a file section holds one
 //              bits 3-4  the space the run may write, beyond which a write
-//                     fails as on a full disk: 16 MiB, 1 KiB, 8 KiB, 64 KiB
+//                     fails as on a full disk: kMostRoom, 1 KiB, 8 KiB, 64 KiB
 //              bits 0-2  the dialogue's yes/no and layout answers
 //   then     sections separated by "\n%%\n": the answers first, then one
 //            section a file, its first line its name and the rest its bytes
 //            (a name ending in "/" is a folder)
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +29,12 @@ namespace orv::fuzz {
 enum class Program { corvelin, tamrel, halvic, morandel };
 
 inline constexpr std::string_view kSeparator = "\n%%\n";
+
+// The most room a run may write: more than any seed's run writes, and little
+// enough that a deck whose messages grow as the square of its records (every
+// station at one position) ends on a full disk after a few milliseconds
+// instead of writing for a tenth of a second: such runs set the pace.
+inline constexpr std::size_t kMostRoom = std::size_t{2} << 20;
 
 namespace header {
 inline constexpr unsigned kWholeDialogue = 0x80;

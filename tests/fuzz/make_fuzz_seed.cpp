@@ -85,8 +85,7 @@ int unpack(const orv::fuzz::DataFiles& data, const fs::path& into, const std::st
     fs::create_directories((into / "in" / name).parent_path(), error);
     written = write_file(into / "in" / name, file) && written;
   }
-  // 16 MiB is the most room an input can give, more than any seed's run writes.
-  if (session.limits.files < (std::size_t{16} << 20)) {
+  if (session.limits.files < orv::fuzz::kMostRoom) {
     std::cerr << "make_fuzz_seed: the run had room for " << session.limits.files
               << " bytes of output only: a full disk a case cannot stage\n";
   }
