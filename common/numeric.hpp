@@ -89,8 +89,8 @@ inline std::optional<ScannedNumber<T>> scan_characters(std::string_view field, N
 // The same judgement for digits and blanks with blanks as zeros, perhaps
 // after a minus: the correlations' rule, read by the million.  A blank before
 // the first non-blank would only add a leading zero, so every blank reads as
-// 0, and one loop without a branch for most characters reads the field (and
-// unrolls where its width is a constant).
+// 0 and the loop keeps no state but whether a minus may still come; a digit
+// takes its first branch (and the loop unrolls where the width is constant).
 template <class T>
 inline std::optional<ScannedNumber<T>> scan_blank_zero_digits(std::string_view field, bool minus_allowed) {
   ScannedNumber<T> n;

@@ -75,8 +75,6 @@ char* put_eight_decimals_before(char* end, unsigned long long& rest) {
   return end - kDecimals;
 }
 
-}  // namespace
-
 // How many digits `value` has (0 has one).
 int digit_count(unsigned long long value) {
   static constexpr auto kPowers = [] {
@@ -88,6 +86,8 @@ int digit_count(unsigned long long value) {
   const int estimate = std::bit_width(value | 1) * 1233 >> 12;  // log10 from log2, at most one too low
   return std::max(estimate + (value >= kPowers[static_cast<std::size_t>(estimate)] ? 1 : 0), 1);
 }
+
+}  // namespace
 
 char* put_listed_digits(char* at, long long digits, int width, int decimals) {
   decimals = std::clamp(decimals, 0, 12);  // the layouts' 7 and 8
